@@ -1,0 +1,39 @@
+# One library per source folder. Engine and state also get a copy built with
+# AddressSanitizer and UndefinedBehaviorSanitizer for their test runs.
+set(SICONV_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
+                          -fno-sanitize-recover=all)
+
+function(siconv_library name)
+  cmake_parse_arguments(ARG "SANITIZED" "" "LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LINK})
+  if(ARG_SANITIZED)
+    add_library(${name}_asan STATIC ${sources})
+    target_include_directories(${name}_asan PUBLIC ${PROJECT_SOURCE_DIR})
+    set(asan_links)
+    foreach(lib IN LISTS ARG_LINK)
+      if(TARGET ${lib}_asan)
+        list(APPEND asan_links ${lib}_asan)
+      else()
+        list(APPEND asan_links ${lib})
+      endif()
+    endforeach()
+    target_link_libraries(${name}_asan PUBLIC ${asan_links})
+    target_compile_options(${name}_asan PUBLIC ${SICONV_SANITIZE_FLAGS})
+    target_link_options(${name}_asan PUBLIC ${SICONV_SANITIZE_FLAGS})
+  endif()
+endfunction()
+
+# A GoogleTest program over every *.cpp of a test folder.
+function(siconv_gtest name)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LINK} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    SICONV_SOURCE_DIR="${PROJECT_SOURCE_DIR}" SICONV_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+endfunction()

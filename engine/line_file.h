@@ -1,0 +1,61 @@
+#pragma once
+// A text file read and written line by line through a 128-byte buffer.
+// Lines end at CR LF, a lone CR, the end marker 0x1A or the end of the file;
+// a lone LF is line content. Written lines end in CR LF and reach the file in
+// whole 128-byte blocks, the rest at Close. Every operation returns an IoCode.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace siconv {
+
+class LineFile {
+ public:
+  static constexpr std::size_t kBufferSize = 128;
+  enum class State { Unbound, Closed, Reading, Writing };
+
+  LineFile() = default;
+  ~LineFile();
+  LineFile(const LineFile&) = delete;
+  LineFile& operator=(const LineFile&) = delete;
+
+  // Sets the name (never cut short); the state becomes closed. A handle still
+  // open is closed first.
+  void Bind(std::string name);
+  int OpenRead();
+  int OpenWrite();  // creates or empties; 105 for a target that is no file
+  int ReadLine(std::string& text);
+  int AtEnd(bool& atEnd);
+  int WriteLine(std::string_view text);
+  int Close();
+  // Like Close for a file being written, with the data made durable (fsync)
+  // before the handle is released.
+  int CloseSynced();
+  int Remove();
+  // Renames the closed file; never replaces an existing file (183).
+  int MoveTo(const std::string& newName);
+  // Renames the closed file over target atomically and syncs the folder.
+  // A read-only target is refused with 5 before anything changes.
+  int ReplaceOnto(const std::string& target);
+
+  const std::string& Name() const { return name_; }
+  State GetState() const { return state_; }
+  // Lines returned by ReadLine since the file was opened.
+  long LinesRead() const { return linesRead_; }
+
+ private:
+  int Refill();
+  int FlushBlock(std::size_t count);
+  int ReleaseHandle();
+
+  std::string name_;
+  State state_ = State::Unbound;
+  int fd_ = -1;
+  std::array<char, kBufferSize> buffer_{};
+  std::size_t position_ = 0;
+  std::size_t fill_ = 0;
+  long linesRead_ = 0;
+};
+
+}  // namespace siconv

@@ -1,0 +1,49 @@
+#pragma once
+// How numbers are read from and written to data files: an 18-digit decimal
+// form, halves rounded away from zero, 'E6' exponents, no sign on a value that
+// rounds to zero, the program-wide decimal separator.
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace siconv {
+
+using Extended = long double;
+static_assert(std::numeric_limits<Extended>::digits == 64,
+              "the number rules need the x87 80-bit extended format");
+
+// The one decimal separator shared by parsing and formatting.
+extern char DecimalSeparator;
+
+struct DecimalDigits {
+  static constexpr int kInfinity = 32767;
+  static constexpr int kNotANumber = 32768;
+  int Exponent = 0;  // magnitude is 0.d1d2d3... x 10^Exponent
+  bool Negative = false;
+  std::string Digits;  // 0..18 digits, no leading or trailing '0'
+};
+
+// x * 10^n in at most three rounded steps over the three power tables.
+Extended ScaleByPow10(Extended x, int n);
+
+DecimalDigits ToDecimalDigits(Extended v, int precision, int decimals);
+
+// Raises EConvertError "'%s' は浮動小数点数ではありません" for a text that is no number.
+Extended ParseNumberText(std::string_view text);
+
+// An argument of a format text: %d takes an integer, %f and %g an extended
+// value, %s a text.
+using FormatArg = std::variant<std::int32_t, Extended, std::string_view>;
+
+// Expands every conversion of a format text with the arguments in order;
+// the bytes around the conversions are copied. Raises EConvertError on a
+// conversion whose letter does not fit its argument or that has none left.
+std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args);
+
+// A single column format ("%13.6f") applied to one argument.
+std::string FormatNumberText(std::string_view format, FormatArg arg);
+
+}  // namespace siconv

@@ -1,0 +1,30 @@
+#pragma once
+// Field splitting of record and header lines, and the small text helpers.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace siconv {
+
+// The n-th field (from 1) separated by runs of blanks; nullopt when not found.
+std::optional<std::string_view> GetSpaceField(int n, std::string_view line);
+
+// The n-th comma-separated field (from 1); nullopt when not found.
+// For "1,2," field 3 is not found; for "1,2,," field 4 is found and empty.
+std::optional<std::string_view> GetCommaField(int n, std::string_view line);
+
+// True when every byte is a blank (0x20); true for an empty text.
+bool IsBlank(std::string_view text);
+
+// Halves away from zero. Raises EOverflow outside the 32-bit integer range.
+std::int32_t RoundToInt(double x);
+
+// The platform's path separator.
+inline constexpr char kPathSeparator = '/';
+
+// Path with the platform's separator appended, unless it is empty or already
+// ends in one.
+std::string AddBackslash(std::string path);
+
+}  // namespace siconv

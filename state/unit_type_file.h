@@ -1,0 +1,27 @@
+#pragma once
+// SICONV.INI: the unit state of the six quantities of one data folder.
+#include <string>
+
+#include "engine/file_conversion.h"
+
+namespace siconv {
+
+inline constexpr const char* kUnitTypeFileName = "SICONV.INI";
+
+std::string UnitTypeFilePath(const std::string& dataFolder);
+
+// All six entries; 0 for whatever is missing or rejected. Never fails.
+UnitTypes ReadUnitTypeFile(const std::string& dataFolder);
+
+// All six keys in one atomic rewrite that keeps the rest of the file.
+// Raises Exception "%s に書き込めません" with the file's path.
+void WriteUnitTypeFile(const std::string& dataFolder, const UnitTypes& unitType);
+
+// Whether WriteUnitTypeFile can be expected to succeed: the file is writable,
+// or the folder lets us create it.
+bool CanWriteUnitTypeFile(const std::string& dataFolder);
+
+// The Exception that a failed write raises.
+Exception UnitTypeFileWriteError(const std::string& dataFolder);
+
+}  // namespace siconv
