@@ -1,0 +1,30 @@
+#pragma once
+// A temporary folder for a test, removed with everything in it at the end,
+// and whole-file helpers that read and write bytes untranslated.
+#include <string>
+#include <string_view>
+
+namespace siconv {
+
+class TempDir {
+ public:
+  TempDir();  // a new folder under $TMPDIR, or /tmp
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& Path() const { return path_; }
+  // Path() + "/" + name.
+  std::string Path(std::string_view name) const;
+
+ private:
+  std::string path_;
+};
+
+// Creates or replaces the file with exactly these bytes; throws std::runtime_error on failure.
+void WriteFile(const std::string& path, std::string_view bytes);
+// The file's bytes; throws std::runtime_error when it cannot be read.
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+}  // namespace siconv
