@@ -45,6 +45,7 @@ class LineFile {
   long LinesRead() const { return linesRead_; }
 
  private:
+  int OpenAs(State state, int flags);
   int Refill();
   int FlushBlock(std::size_t count);
   int ReleaseHandle();
