@@ -1,0 +1,146 @@
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "engine/cp932.h"
+#include "engine/decimal_layout.h"
+#include "engine/exceptions.h"
+#include "engine/number_text.h"
+
+namespace siconv {
+namespace {
+
+constexpr std::string_view kInvalidFormat = "書式文字列 '%s' は正しくないか引数の型と一致しません";
+constexpr std::string_view kMissingArgument = "書式文字列 '%s' の引数が見つかりません";
+
+// "%" width [ "." precision ] letter; the letter is lower-cased, 0 when the
+// format ends before it.
+struct Conversion {
+  std::string_view text;  // from "%" through the letter
+  int width = 0;
+  int precision = -1;  // -1 when the conversion gives none
+  char letter = 0;
+};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Reads decimal digits, saturating instead of overflowing.
+int ReadCount(std::string_view format, std::size_t& pos) {
+  int value = 0;
+  while (pos < format.size() && IsDigit(format[pos])) {
+    const int digit = format[pos++] - '0';
+    value = value > (INT_MAX - digit) / 10 ? INT_MAX : value * 10 + digit;
+  }
+  return value;
+}
+
+Conversion ReadConversion(std::string_view format, std::size_t start) {
+  Conversion c;
+  std::size_t pos = start + 1;
+  c.width = ReadCount(format, pos);
+  if (pos < format.size() && format[pos] == '.') c.precision = ReadCount(format, ++pos);
+  if (pos < format.size()) {
+    const char letter = format[pos++];
+    c.letter = letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+  }
+  c.text = format.substr(start, pos - start);
+  return c;
+}
+
+// The conversion text is cut to 31 bytes, and never ends in half a double-byte character.
+[[noreturn]] void ThrowFormatError(std::string_view message, std::string_view conversion) {
+  std::size_t length = std::min<std::size_t>(conversion.size(), 31);
+  if (length > 0 && IsCp932LeadByte(static_cast<unsigned char>(conversion[length - 1]))) --length;
+  throw EConvertError(FormatText(message, {Cp932ToUtf8(conversion.substr(0, length))}));
+}
+
+std::size_t WriteInteger(std::int32_t n, char* out) {
+  char digits[10];
+  int count = 0;
+  // The magnitude as unsigned, so that -2147483648 is written in full.
+  std::uint32_t magnitude =
+      n < 0 ? 0u - static_cast<std::uint32_t>(n) : static_cast<std::uint32_t>(n);
+  do {
+    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  std::size_t length = 0;
+  if (n < 0) out[length++] = '-';
+  while (count > 0) out[length++] = digits[--count];
+  return length;
+}
+
+std::size_t WriteNonFinite(const DecimalDigits& form, char* out) {
+  const char* text = form.Exponent == DecimalDigits::kInfinity ? "INF" : "NAN";
+  std::copy(text, text + 3, out);
+  return 3;
+}
+
+std::size_t WriteGeneral(Extended v, int precision, char* out) {
+  if (precision < 0 || precision > 18) precision = 15;
+  precision = std::clamp(precision, 2, 18);
+  const DecimalDigits form = ToDecimalDigits(v, precision, 9999);
+  if (form.Exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
+  return WriteGeneralLayout(form, precision, out);
+}
+
+// More than 18 integer digits go to the general layout with the digits already made.
+std::size_t WriteFixed(Extended v, int decimals, char* out) {
+  if (decimals < 0 || decimals > 18) decimals = 2;
+  const DecimalDigits form = ToDecimalDigits(v, 18, decimals);
+  if (form.Exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
+  if (form.Exponent > 18) return WriteGeneralLayout(form, 18, out);
+  return WriteFixedLayout(form, decimals, out);
+}
+
+// Blanks in front up to the width; a longer text is never cut.
+void AppendPadded(std::string& out, std::string_view text, int width) {
+  if (static_cast<std::size_t>(width) > text.size()) out.append(width - text.size(), ' ');
+  out.append(text);
+}
+
+void AppendConversion(std::string& out, const Conversion& c, const FormatArg& arg) {
+  char buffer[kLayoutCapacity];
+  std::size_t length;
+  if (c.letter == 'd' && std::holds_alternative<std::int32_t>(arg)) {
+    length = WriteInteger(std::get<std::int32_t>(arg), buffer);
+  } else if (c.letter == 'g' && std::holds_alternative<Extended>(arg)) {
+    length = WriteGeneral(std::get<Extended>(arg), c.precision, buffer);
+  } else if (c.letter == 'f' && std::holds_alternative<Extended>(arg)) {
+    length = WriteFixed(std::get<Extended>(arg), c.precision, buffer);
+  } else if (c.letter == 's' && std::holds_alternative<std::string_view>(arg)) {
+    std::string_view text = std::get<std::string_view>(arg);
+    if (c.precision >= 0) text = text.substr(0, static_cast<std::size_t>(c.precision));
+    AppendPadded(out, text, c.width);
+    return;
+  } else {
+    ThrowFormatError(kInvalidFormat, c.text);
+  }
+  AppendPadded(out, std::string_view(buffer, length), c.width);
+}
+
+}  // namespace
+
+std::string FormatText(std::string_view format, std::initializer_list<FormatArg> args) {
+  std::string out;
+  const FormatArg* next = args.begin();
+  std::size_t pos = 0;
+  for (;;) {
+    const std::size_t percent = format.find('%', pos);
+    out.append(format.substr(pos, percent - pos));
+    if (percent == std::string_view::npos) return out;
+    const Conversion c = ReadConversion(format, percent);
+    if (c.letter == 0) ThrowFormatError(kInvalidFormat, c.text);
+    if (next == args.end()) ThrowFormatError(kMissingArgument, c.text);
+    AppendConversion(out, c, *next++);
+    pos = percent + c.text.size();
+  }
+}
+
+std::string FormatNumberText(std::string_view format, FormatArg arg) {
+  return FormatText(format, {arg});
+}
+
+}  // namespace siconv
