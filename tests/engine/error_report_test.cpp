@@ -1,0 +1,85 @@
+#include "engine/error_report.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/file_conversion.h"
+
+namespace siconv {
+namespace {
+
+TEST(ReportExceptionText, PeriodFollowsCharactersAboveThePeriod) {
+  const std::vector<std::pair<std::string, std::string>> table = {
+      {"ファイルが見つかりません", "ファイルが見つかりません."},
+      {"I/O エラー (32)", "I/O エラー (32)"},
+      {"変換しました。", "変換しました。."},
+      {"", ""},
+      {"abc.", "abc."},
+      {"ends in a blank ", "ends in a blank "},
+      {"ends in a comma,", "ends in a comma,"},
+      {"ends in a hyphen-", "ends in a hyphen-"},
+      {"ends in a slash/", "ends in a slash/."},
+      {"ends in a digit 7", "ends in a digit 7."},
+      {"x", "x."},
+      {"é", "é."},  // a two-byte character taken whole
+  };
+  for (const auto& [message, text] : table) {
+    EXPECT_EQ(ReportExceptionText(message), text) << message;
+  }
+}
+
+TEST(ApplicationTitle, FileNameCutAtTheFirstPeriodAndCapitalised) {
+  const std::vector<std::pair<std::string, std::string>> table = {
+      {"/usr/bin/siconv", "Siconv"},
+      {"/x/UNITCONV.EXE", "Unitconv"},
+      {"siconv-cli", "Siconv-cli"},
+      {"/opt/a.b/siconv.tar.gz", "Siconv"},
+      {"/x/ÉTUDE.EXE", "Étude"},  // multi-byte characters stay as they are
+      {"/x/.hidden", ""},
+      {"", ""},
+  };
+  for (const auto& [path, title] : table) {
+    EXPECT_EQ(ApplicationTitle(path), title) << path;
+  }
+}
+
+class RecordingErrorUi : public ErrorUi {
+ public:
+  int RunMessageDialog(const std::string& text, int kind, std::uint16_t buttons,
+                       int helpContext) override {
+    calls.push_back({text, kind, buttons, helpContext});
+    return message_dialog::kResultClosed;
+  }
+  void ReportException(const Exception&) override { ADD_FAILURE() << "no report expected"; }
+
+  struct Call {
+    std::string text;
+    int kind;
+    std::uint16_t buttons;
+    int helpContext;
+  };
+  std::vector<Call> calls;
+};
+
+class DialogOnlyHost : public ConversionHost {
+ public:
+  void ShowStatus(const std::string&) override {}
+  ErrorUi& Errors() override { return ui; }
+  RecordingErrorUi ui;
+};
+
+TEST(ShowOpenError, ShowsTheErrorDialogNamingThePath) {
+  DialogOnlyHost host;
+  host.ShowOpenError("/data/site 1/KELDRAN.$$$");
+  ASSERT_EQ(host.ui.calls.size(), 1u);
+  const auto& call = host.ui.calls[0];
+  EXPECT_EQ(call.text, "ファイルがオープンできません\r\n[/data/site 1/KELDRAN.$$$]");
+  EXPECT_EQ(call.kind, message_dialog::kKindError);
+  EXPECT_EQ(call.buttons, 0x0010);
+  EXPECT_EQ(call.helpContext, 0);
+}
+
+}  // namespace
+}  // namespace siconv

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/io_code.h"
+#include "engine/line_file.h"
+#include "tests/support/fault_injecting_io.h"
+#include "tests/support/temp_dir.h"
+
+namespace siconv {
+namespace {
+
+TEST(LineFileOpen, FailedOpensReturnTheirCodeAndLeaveTheFileClosed) {
+  TempDir dir;
+  WriteFile(dir.Path("plain"), "x");
+  std::filesystem::create_directory(dir.Path("folder"));
+  struct Case {
+    const char* name;
+    std::string path;
+    bool write;
+    int code;
+  };
+  const std::vector<Case> cases = {
+      {"missing file", dir.Path("missing.txt"), false, io_code::kFileNotFound},
+      {"missing folder", dir.Path("nowhere/missing.txt"), false, io_code::kPathNotFound},
+      {"a file used as a folder", dir.Path("plain/x"), false, io_code::kPathNotFound},
+      {"create in a missing folder", dir.Path("nowhere/new.txt"), true, io_code::kPathNotFound},
+      {"read a folder", dir.Path("folder"), false, io_code::kAccessDenied},
+      {"write a folder", dir.Path("folder"), true, io_code::kAccessDenied},
+      {"name over 255 bytes", dir.Path(std::string(256, 'n')), true, io_code::kNameTooLong},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LineFile file;
+    file.Bind(c.path);
+    EXPECT_EQ(c.write ? file.OpenWrite() : file.OpenRead(), c.code);
+    EXPECT_EQ(file.GetState(), LineFile::State::Closed);
+  }
+}
+
+TEST(LineFileOpen, OpenWriteEmptiesAnExistingFile) {
+  TempDir dir;
+  WriteFile(dir.Path("f"), "old contents\r\n");
+  LineFile out;
+  out.Bind(dir.Path("f"));
+  ASSERT_EQ(out.OpenWrite(), 0);
+  ASSERT_EQ(out.Close(), 0);
+  EXPECT_EQ(ReadFile(dir.Path("f")), "");
+}
+
+TEST(LineFileOpen, OpenWriteOnAReadOnlyFileIsDenied) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+  TempDir dir;
+  WriteFile(dir.Path("f"), "keep");
+  ::chmod(dir.Path("f").c_str(), 0444);
+  LineFile out;
+  out.Bind(dir.Path("f"));
+  EXPECT_EQ(out.OpenWrite(), io_code::kAccessDenied);
+  EXPECT_EQ(ReadFile(dir.Path("f")), "keep");
+}
+
+TEST(LineFileOpen, OpenWriteRefusesABlockDevice) {
+  const char* device = "/dev/loop0";
+  struct stat st;
+  if (::stat(device, &st) != 0 || !S_ISBLK(st.st_mode) || ::access(device, W_OK) != 0) {
+    GTEST_SKIP() << "no writable block device";
+  }
+  LineFile out;
+  out.Bind(device);
+  EXPECT_EQ(out.OpenWrite(), io_code::kNotOpenForWriting);
+  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+}
+
+TEST(LineFileOpen, LongPathIsKeptWhole) {
+  TempDir dir;
+  std::string folder = dir.Path(std::string(200, 'd'));
+  std::filesystem::create_directory(folder);
+  std::string path = folder + "/" + std::string(300 - folder.size() - 1, 'f');
+  ASSERT_EQ(path.size(), 300u);
+
+  LineFile out;
+  out.Bind(path);
+  EXPECT_EQ(out.Name(), path);
+  ASSERT_EQ(out.OpenWrite(), 0);
+  ASSERT_EQ(out.WriteLine("long"), 0);
+  ASSERT_EQ(out.Close(), 0);
+  EXPECT_EQ(ReadFile(path), "long\r\n");
+}
+
+TEST(LineFileOpen, OperationsInTheWrongStateReturnTheLayersOwnCodes) {
+  TempDir dir;
+  WriteFile(dir.Path("f"), "x\r\n");
+  std::string line;
+  bool atEnd = false;
+  struct Case {
+    const char* name;
+    std::function<void(LineFile&)> prepare;
+    std::function<int(LineFile&)> operation;
+    int code;
+  };
+  auto unbound = [](LineFile&) {};
+  auto closed = [&](LineFile& f) { f.Bind(dir.Path("f")); };
+  auto reading = [&](LineFile& f) {
+    closed(f);
+    ASSERT_EQ(f.OpenRead(), 0);
+  };
+  auto writing = [&](LineFile& f) {
+    f.Bind(dir.Path("w"));
+    ASSERT_EQ(f.OpenWrite(), 0);
+  };
+  const std::vector<Case> cases = {
+      {"OpenRead unbound", unbound, [](LineFile& f) { return f.OpenRead(); }, 102},
+      {"OpenWrite unbound", unbound, [](LineFile& f) { return f.OpenWrite(); }, 102},
+      {"Remove unbound", unbound, [](LineFile& f) { return f.Remove(); }, 102},
+      {"MoveTo unbound", unbound, [&](LineFile& f) { return f.MoveTo(dir.Path("g")); }, 102},
+      {"MoveTo reading", reading, [&](LineFile& f) { return f.MoveTo(dir.Path("g")); }, 102},
+      {"ReplaceOnto writing", writing, [&](LineFile& f) { return f.ReplaceOnto(dir.Path("f")); },
+       102},
+      {"Close unbound", unbound, [](LineFile& f) { return f.Close(); }, 103},
+      {"Close closed", closed, [](LineFile& f) { return f.Close(); }, 103},
+      {"CloseSynced closed", closed, [](LineFile& f) { return f.CloseSynced(); }, 103},
+      {"ReadLine closed", closed, [&](LineFile& f) { return f.ReadLine(line); }, 104},
+      {"ReadLine writing", writing, [&](LineFile& f) { return f.ReadLine(line); }, 104},
+      {"AtEnd unbound", unbound, [&](LineFile& f) { return f.AtEnd(atEnd); }, 104},
+      {"WriteLine reading", reading, [](LineFile& f) { return f.WriteLine("x"); }, 105},
+      {"WriteLine closed", closed, [](LineFile& f) { return f.WriteLine("x"); }, 105},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    LineFile file;
+    c.prepare(file);
+    LineFile::State before = file.GetState();
+    EXPECT_EQ(c.operation(file), c.code);
+    EXPECT_EQ(file.GetState(), before);
+  }
+  EXPECT_TRUE(atEnd);
+  EXPECT_EQ(ReadFile(dir.Path("f")), "x\r\n");
+}
+
+TEST(LineFileOpen, AnOpenHandleIsReleasedByRebindReopenAndDestruction) {
+  TempDir dir;
+  WriteFile(dir.Path("f"), "x\r\n");
+  FaultInjectingIo io;
+  ScopedPlatformIo installed(io);
+  {
+    LineFile file;
+    file.Bind(dir.Path("f"));
+    ASSERT_EQ(file.OpenRead(), 0);
+    ASSERT_EQ(file.OpenRead(), 0);  // closes the first handle
+    EXPECT_EQ(io.Count(IoCall::Close), 1);
+    file.Bind(dir.Path("f"));
+    EXPECT_EQ(io.Count(IoCall::Close), 2);
+    EXPECT_EQ(file.GetState(), LineFile::State::Closed);
+    ASSERT_EQ(file.OpenWrite(), 0);
+  }
+  EXPECT_EQ(io.Count(IoCall::Open), 3);
+  EXPECT_EQ(io.Count(IoCall::Close), 3);
+}
+
+TEST(LineFileOpen, TooManyOpenFilesHasItsOwnCode) {
+  TempDir dir;
+  WriteFile(dir.Path("f"), "");
+  FaultInjectingIo io;
+  ScopedPlatformIo installed(io);
+  io.FailNth(1, EMFILE, IoCall::Open);
+  LineFile file;
+  file.Bind(dir.Path("f"));
+  EXPECT_EQ(file.OpenRead(), io_code::kTooManyOpenFiles);
+  EXPECT_EQ(file.OpenRead(), 0);
+}
+
+}  // namespace
+}  // namespace siconv

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "engine/io_code.h"
+#include "engine/line_file.h"
+#include "tests/support/fault_injecting_io.h"
+#include "tests/support/temp_dir.h"
+
+namespace siconv {
+namespace {
+
+// Twenty lines of 8 characters, 200 bytes with their line ends; the 13th
+// line fills the first block (bytes 120..129).
+std::vector<std::string> TwentyLines() {
+  std::vector<std::string> lines;
+  for (char c = 'a'; c < 'a' + 20; ++c) lines.push_back(std::string(8, c));
+  return lines;
+}
+
+std::string WithLineEnds(const std::vector<std::string>& lines, std::size_t from = 0) {
+  std::string bytes;
+  for (std::size_t i = from; i < lines.size(); ++i) bytes += lines[i] + "\r\n";
+  return bytes;
+}
+
+class LineFileWrite : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    out.Bind(path);
+    ASSERT_EQ(out.OpenWrite(), 0);
+  }
+
+  // Installed before the file is opened, so that it knows the file's path.
+  FaultInjectingIo io;
+  ScopedPlatformIo installed{io};
+  TempDir dir;
+  std::string path = dir.Path("out");
+  LineFile out;
+};
+
+TEST_F(LineFileWrite, DataReachTheFileInWholeBlocksAndTheRestAtClose) {
+  auto lines = TwentyLines();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    ASSERT_EQ(out.WriteLine(lines[i]), 0);
+    EXPECT_EQ(ReadFile(path).size(), i < 12 ? 0u : 128u) << "after line " << i + 1;
+  }
+  ASSERT_EQ(out.Close(), 0);
+  EXPECT_EQ(ReadFile(path), WithLineEnds(lines));
+}
+
+TEST_F(LineFileWrite, ExactlyFullBufferIsWrittenAtOnceAndCloseWritesNothingMore) {
+  ASSERT_EQ(out.WriteLine(std::string(126, 'z')), 0);
+  EXPECT_EQ(ReadFile(path).size(), 128u);
+  ASSERT_EQ(out.Close(), 0);
+  EXPECT_EQ(io.Count(IoCall::Write), 1);
+}
+
+TEST_F(LineFileWrite, BytesGoOutUntranslated) {
+  const std::string text("\x82\xa0\0\n\x1A\r", 6);
+  ASSERT_EQ(out.WriteLine(text), 0);
+  ASSERT_EQ(out.Close(), 0);
+  EXPECT_EQ(ReadFile(path), text + "\r\n");
+}
+
+TEST_F(LineFileWrite, AbandonedFileHoldsOnlyTheWholeBlocks) {
+  for (const std::string& line : TwentyLines()) ASSERT_EQ(out.WriteLine(line), 0);
+  out.Bind(dir.Path("next"));  // a conversion abandoned by an exception rebinds
+  EXPECT_EQ(ReadFile(path), WithLineEnds(TwentyLines()).substr(0, 128));
+}
+
+TEST_F(LineFileWrite, FailedFinalWriteKeepsTheFirstBlockAndReleasesTheHandle) {
+  for (const std::string& line : TwentyLines()) ASSERT_EQ(out.WriteLine(line), 0);
+  io.FailNth(1, ENOSPC, IoCall::Write);
+  EXPECT_EQ(out.Close(), io_code::kDiskFull);
+  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+  EXPECT_EQ(io.Count(IoCall::Close), 1);
+  EXPECT_EQ(ReadFile(path), WithLineEnds(TwentyLines()).substr(0, 128));
+}
+
+TEST_F(LineFileWrite, FailedBlockAndTheRestOfItsLineAreDropped) {
+  io.FailNth(1, ENOSPC, IoCall::Write);
+  auto lines = TwentyLines();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(out.WriteLine(lines[i]), i == 12 ? io_code::kDiskFull : 0) << "line " << i + 1;
+  }
+  ASSERT_EQ(out.Close(), 0);
+  EXPECT_EQ(ReadFile(path), WithLineEnds(lines, 13));
+}
+
+TEST_F(LineFileWrite, CloseSyncedMakesTheDataDurableBeforeClosing) {
+  io.Reset();  // forget the open
+  ASSERT_EQ(out.WriteLine("abc"), 0);
+  ASSERT_EQ(out.CloseSynced(), 0);
+  ASSERT_EQ(io.Count(), 3);
+  EXPECT_EQ(io.Calls()[0].kind, IoCall::Write);
+  EXPECT_EQ(io.Calls()[1].kind, IoCall::Fsync);
+  EXPECT_EQ(io.Calls()[2].kind, IoCall::Close);
+  EXPECT_EQ(io.Calls()[2].path, path);
+  EXPECT_EQ(ReadFile(path), "abc\r\n");
+}
+
+TEST_F(LineFileWrite, FailedSyncIsReportedAndTheHandleReleased) {
+  io.FailNth(1, EIO, IoCall::Fsync);
+  ASSERT_EQ(out.WriteLine("abc"), 0);
+  EXPECT_EQ(out.CloseSynced(), io_code::kOther);
+  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+  EXPECT_EQ(io.Count(IoCall::Close), 1);
+}
+
+TEST(LineFileDeviceFull, WriteFailsWithDiskFull) {
+  if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no writable /dev/full";
+  LineFile out;
+  out.Bind("/dev/full");
+  ASSERT_EQ(out.OpenWrite(), 0);  // a character device may be written
+  auto lines = TwentyLines();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(out.WriteLine(lines[i]), i == 12 ? io_code::kDiskFull : 0) << "line " << i + 1;
+  }
+  EXPECT_EQ(out.Close(), io_code::kDiskFull);
+  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+}
+
+}  // namespace
+}  // namespace siconv
