@@ -1,0 +1,14 @@
+// The GUI tests run on Qt's offscreen platform with one QApplication.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <clocale>
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  Q_INIT_RESOURCE(siconv);
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The folder list: the items of a FolderListModel with their folder icons,
+// indented by depth, the current folder highlighted. A double-click or Enter
+// asks for a move (openRequested); a click or the arrow keys only move the
+// highlight.
+#include <QListWidget>
+
+#include "state/folder_list_model.h"
+
+namespace siconv {
+
+class DirectoryListBox : public QListWidget {
+  Q_OBJECT
+ public:
+  explicit DirectoryListBox(QWidget* parent = nullptr);
+
+  void ShowItems(const FolderListModel& model);
+
+ signals:
+  void openRequested(int index);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace siconv

@@ -1,0 +1,118 @@
+#include "ui/main_form.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include "ui/fonts.h"
+#include "ui/form_bor_sel.h"
+#include "ui/form_version.h"
+#include "ui/guarded_handler.h"
+#include "ui/regional_settings.h"
+#include "ui/window_placement.h"
+
+namespace siconv {
+namespace {
+
+constexpr QSize kClientSize(728, 419);
+constexpr QSize kToolButtonSize(65, 49);
+constexpr int kStatusBarHeight = 17;
+constexpr int kTimerInterval = 1000;
+
+}  // namespace
+
+TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
+                     const std::vector<VolumeRecord>& volumes, QWidget* parent)
+    : QMainWindow(parent),
+      errors_(errors),
+      folderList_(startFolder),
+      fileList_(folderList_.CurrentFolder()),
+      volumes_(volumes, folderList_.CurrentFolder()) {
+  setupUi(this);
+  SetUpControls();
+  ConnectHandlers();
+  PlaceCentred(*this, kClientSize);
+  FormCreate();
+  // Enabled from creation: the first tick empties the (empty) status text.
+  Timer.setInterval(kTimerInterval);
+  Timer.start();
+}
+
+void TmainForm::SetUpControls() {
+  setFont(ProportionalGothic(12));
+  DriveComboBox->setFont(FixedGothic(13));
+  DirectoryListBox->setFont(FixedGothic(13));
+  for (QAction* action : {SpeedButton1, SpeedButton2}) {
+    CoolBar1->widgetForAction(action)->setFixedSize(kToolButtonSize);
+  }
+  statusPanel_ = new QLabel(StatusBar);
+  StatusBar->addWidget(statusPanel_, 1);
+  StatusBar->setFixedHeight(kStatusBarHeight);
+  DirectoryListBox->ShowItems(folderList_);
+  DriveComboBox->ShowVolumes(volumes_.Items(), volumes_.CurrentIndex());
+}
+
+void TmainForm::ConnectHandlers() {
+  ConnectGuarded(DriveComboBox, &QComboBox::activated, this, errors_,
+                 [this](int index) { DriveComboBoxChange(index); });
+  ConnectGuarded(DirectoryListBox, &DirectoryListBox::openRequested, this, errors_,
+                 [this](int index) { folderList_.OpenItem(index); });
+  folderList_.AddChangeListener([this] { FolderChanged(); });
+  ConnectGuarded(ListBox1, &QuantityListBox::userSelectionChanged, this, errors_,
+                 [this] { ListBoxOld1Click(); });
+  ConnectGuarded(ListBox2, &QuantityListBox::userSelectionChanged, this, errors_,
+                 [this] { ListBox4Click(); });
+  ConnectNotebook();
+  ConnectGuarded(BitBtn1, &QPushButton::clicked, this, errors_, [this] { BitBtn2SI1Click(); });
+  ConnectGuarded(BitBtn2, &QPushButton::clicked, this, errors_, [this] { BitBtn2OldClick(); });
+  ConnectGuarded(BitBtnBorSet, &QPushButton::clicked, this, errors_,
+                 [this] { BitBtnBorSetClick(); });
+  ConnectGuarded(SpeedButton1, &QAction::triggered, this, errors_, [this] { SpeedButton1Click(); });
+  ConnectGuarded(SpeedButton2, &QAction::triggered, this, errors_, [this] { SpeedButton2Click(); });
+  ConnectGuarded(&Timer, &QTimer::timeout, this, errors_, [this] { TimerTimer(); });
+}
+
+// The notebook tells of a page change after it happened; the handler is
+// given the page that was shown until then.
+void TmainForm::ConnectNotebook() {
+  auto shownPage = std::make_shared<int>(Page());
+  ConnectGuarded(TabbedNotebook1, &QTabWidget::currentChanged, this, errors_,
+                 [this, shownPage](int page) {
+                   const int previous = std::exchange(*shownPage, page);
+                   TabbedNotebook1Change(previous);
+                 });
+}
+
+void TmainForm::SetDialogs(TFormBorSel& formBorSel, TFormVersion& formVersion) {
+  formBorSel_ = &formBorSel;
+  formVersion_ = &formVersion;
+}
+
+void TmainForm::FormCreate() {
+  ConvertResults.reset();
+  TabbedNotebook1->setCurrentIndex(0);
+  for (int page = 0; page < 5; ++page) SetButtonState(-1, page);
+}
+
+void TmainForm::ShowStatus(const std::string& text) {
+  statusPanel_->setText(QString::fromStdString(text));
+  // A command runs without returning to the event loop; paint its progress now.
+  statusPanel_->repaint();
+}
+
+void TmainForm::BitBtnBorSetClick() {
+  formBorSel_->ShowUnitTypes();
+  ShowModeless(*formBorSel_);
+}
+
+void TmainForm::SpeedButton2Click() {
+  ShowModeless(*formVersion_);
+}
+
+void TmainForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LocaleChange) ApplyRegionalSettings();
+  QMainWindow::changeEvent(event);
+}
+
+}  // namespace siconv

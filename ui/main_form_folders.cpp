@@ -1,0 +1,36 @@
+// The main window's folder road: drive chooser, folder list, folder scan.
+#include <QScopeGuard>
+
+#include "state/folder_scan.h"
+#include "state/unit_type_file.h"
+#include "ui/main_form.h"
+
+namespace siconv {
+
+// Whether the move succeeds or not, the chooser ends up showing the volume of
+// the folder the list stands on.
+void TmainForm::DriveComboBoxChange(int index) {
+  const auto showCurrent =
+      qScopeGuard([this] { DriveComboBox->setCurrentIndex(volumes_.CurrentIndex()); });
+  volumes_.Choose(index, folderList_);
+}
+
+// Runs once after every move of the folder list.
+void TmainForm::FolderChanged() {
+  volumes_.FolderChanged(folderList_.CurrentFolder());
+  DirectoryListBox->ShowItems(folderList_);
+  DirectoryListBoxChange();
+}
+
+// The folder scan. A folder whose files cannot be listed raises before
+// UnitType or the lists change.
+void TmainForm::DirectoryListBoxChange() {
+  fileList_.SetFolder(folderList_.CurrentFolder());
+  UnitType = ReadUnitTypeFile(DataFolder());
+  const QuantityLists lists = ScanQuantities(fileList_.Names(), UnitType);
+  ListBox1->Fill(lists.oldUnits);
+  ListBox2->Fill(lists.siUnits);
+  SetButtonState(-1, 0);
+}
+
+}  // namespace siconv

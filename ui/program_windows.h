@@ -1,0 +1,24 @@
+#pragma once
+// The program's three windows in their start-up order: the main window, then
+// the settings dialog and the version dialog, both hidden and owned by the
+// main window until the end.
+#include <string>
+#include <vector>
+
+#include "ui/form_bor_sel.h"
+#include "ui/form_version.h"
+#include "ui/main_form.h"
+
+namespace siconv {
+
+class ProgramWindows {
+ public:
+  ProgramWindows(ErrorUi& errors, const std::string& startFolder,
+                 const std::vector<VolumeRecord>& volumes);
+
+  TmainForm mainForm;
+  TFormBorSel& FormBorSel;
+  TFormVersion& FormVersion;
+};
+
+}  // namespace siconv

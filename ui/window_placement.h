@@ -1,0 +1,15 @@
+#pragma once
+// Windows of fixed layout: their client size, their place in the middle of
+// the screen, and how the modeless ones are brought up.
+#include <QSize>
+
+class QWidget;
+
+namespace siconv {
+
+void PlaceCentred(QWidget& window, QSize clientSize);
+
+// Shows a window without making it modal: visible and in front.
+void ShowModeless(QWidget& window);
+
+}  // namespace siconv
