@@ -1,0 +1,31 @@
+#include "cli/convert_folders.h"
+
+namespace siconv {
+namespace {
+
+constexpr const char* kCommandDone = "変換を終了しました。";
+constexpr const char* kCommandFailed = "変換に失敗しました。";
+
+}  // namespace
+
+bool ConvertFolders(const std::vector<std::string>& folders, const ConversionRequest& request,
+                    bool counted, CliReporter& reporter) {
+  bool allDone = true;
+  for (std::size_t i = 0; i < folders.size(); ++i) {
+    const bool done = ConvertFolder(folders[i], request, reporter);
+    allDone = allDone && done;
+    const std::string count =
+        counted ? std::to_string(i + 1) + "/" + std::to_string(folders.size()) + " " : "";
+    const std::string line = count + folders[i] + ": " + (done ? kCommandDone : kCommandFailed);
+    // A failed folder's line stays with --quiet: it tells whose the errors above are.
+    if (done) {
+      reporter.Note(line);
+    } else {
+      reporter.Error(line);
+    }
+  }
+  if (request.dryRun) reporter.Note("dry run: nothing was written");
+  return allDone;
+}
+
+}  // namespace siconv

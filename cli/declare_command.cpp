@@ -1,0 +1,22 @@
+#include "cli/declare_command.h"
+
+#include "state/unit_type_file.h"
+
+namespace siconv {
+
+bool DeclareUnits(const std::string& folder, const std::vector<UnitDeclaration>& declarations,
+                  CliReporter& reporter) {
+  UnitTypes unitType = ReadUnitTypeFile(folder);
+  for (const UnitDeclaration& declaration : declarations) {
+    unitType[static_cast<std::size_t>(declaration.quantity)] = declaration.unitType;
+  }
+  try {
+    WriteUnitTypeFile(folder, unitType);
+    return true;
+  } catch (const Exception& e) {
+    reporter.ReportException(e);
+    return false;
+  }
+}
+
+}  // namespace siconv
