@@ -1,0 +1,31 @@
+#include "state/file_list_model.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "state/folder_entries.h"
+#include "state/folder_path.h"
+
+namespace siconv {
+namespace {
+
+std::vector<std::string> SortedFileNames(const std::string& folder) {
+  std::vector<std::string> names = ReadFolderEntries(folder).files;
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
+}
+
+}  // namespace
+
+FileListModel::FileListModel(const std::string& folder)
+    : folder_(ResolveFolder("/", folder)), names_(SortedFileNames(folder_)) {}
+
+void FileListModel::SetFolder(const std::string& path) {
+  std::string target = ResolveFolder(folder_, path);
+  if (target == folder_) return;
+  names_ = SortedFileNames(target);
+  folder_ = std::move(target);
+}
+
+}  // namespace siconv

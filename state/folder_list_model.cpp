@@ -1,0 +1,57 @@
+#include "state/folder_list_model.h"
+
+#include <utility>
+
+#include "engine/text_fields.h"
+#include "state/folder_entries.h"
+#include "state/folder_name_order.h"
+#include "state/folder_path.h"
+
+namespace siconv {
+
+FolderListModel::FolderListModel(const std::string& folder) : folder_(ResolveFolder("/", folder)) {
+  Rebuild(ReadFolderEntries(folder_).folders);
+}
+
+int FolderListModel::CurrentItemIndex() const {
+  return static_cast<int>(FolderNames(folder_).size());
+}
+
+std::string FolderListModel::ItemPath(int index) const {
+  const FolderItem& item = items_.at(index);
+  if (item.kind == FolderKind::ClosedFolder) return AddBackslash(folder_) + item.text;
+  std::string path = "/";
+  std::vector<std::string> names = FolderNames(folder_);
+  for (int i = 0; i < index; ++i) path = AddBackslash(path) + names[i];
+  return path;
+}
+
+void FolderListModel::ChangeFolder(const std::string& path) {
+  if (path.empty()) return;
+  std::string target = ResolveFolder(folder_, path);
+  if (target == folder_) return;
+  FolderEntries entries = ReadFolderEntries(target);
+  folder_ = std::move(target);
+  Rebuild(std::move(entries.folders));
+  for (const auto& listener : listeners_) listener();
+}
+
+void FolderListModel::AddChangeListener(std::function<void()> listener) {
+  listeners_.push_back(std::move(listener));
+}
+
+void FolderListModel::Rebuild(std::vector<std::string> subfolders) {
+  std::vector<std::string> names = FolderNames(folder_);
+  int depth = static_cast<int>(names.size());
+  items_.clear();
+  items_.push_back({"/", depth == 0 ? FolderKind::CurrentFolder : FolderKind::OpenFolder, 0});
+  for (int i = 0; i < depth; ++i) {
+    FolderKind kind = i + 1 == depth ? FolderKind::CurrentFolder : FolderKind::OpenFolder;
+    items_.push_back({std::move(names[i]), kind, i + 1});
+  }
+  for (std::string& name : OrderFolderNames(std::move(subfolders))) {
+    items_.push_back({std::move(name), FolderKind::ClosedFolder, depth + 1});
+  }
+}
+
+}  // namespace siconv

@@ -1,0 +1,23 @@
+#pragma once
+// Folder texts of the browser: "/" for the root, any other folder absolute
+// with no trailing "/". Paths are native bytes and compared exactly.
+#include <string>
+#include <vector>
+
+namespace siconv {
+
+// path taken relative to base (itself a folder text) unless it is absolute,
+// then cleaned of ".", ".." and repeated "/" without following links.
+std::string ResolveFolder(const std::string& base, const std::string& path);
+
+// The names from the root down to folder; empty for the root.
+std::vector<std::string> FolderNames(const std::string& folder);
+
+// True when folder is outer itself or lies below it.
+bool FolderContains(const std::string& outer, const std::string& folder);
+
+// The process's current folder as a folder text; the root when the process's
+// folder no longer exists, so that the browser always has a place to stand.
+std::string ProcessCurrentFolder();
+
+}  // namespace siconv
