@@ -26,7 +26,7 @@ class FaultInjectingIoTest : public ::testing::Test {
 };
 
 TEST_F(FaultInjectingIoTest, PathFilterCoversTheCallsOnTheOpenedDescriptor) {
-  io.SetPathFilter("wanted");
+  io.SetPathFilter("/wanted");
   Touch("other");
   Touch("wanted");
   ASSERT_EQ(io.Count(), 3);
@@ -35,14 +35,15 @@ TEST_F(FaultInjectingIoTest, PathFilterCoversTheCallsOnTheOpenedDescriptor) {
 }
 
 TEST_F(FaultInjectingIoTest, NthMatchingCallFailsOnceWithTheChosenErrno) {
-  io.FailNth(2, ENOSPC, IoCall::Write, "b");
-  EXPECT_EQ(Touch("a"), 0);
-  EXPECT_EQ(Touch("b"), 0);
+  // The folder name is random; "/beta" can only match the file name.
+  io.FailNth(2, ENOSPC, IoCall::Write, "/beta");
+  EXPECT_EQ(Touch("alpha"), 0);
+  EXPECT_EQ(Touch("beta"), 0);
   EXPECT_FALSE(io.FaultFired());
-  EXPECT_EQ(Touch("b"), ENOSPC);
+  EXPECT_EQ(Touch("beta"), ENOSPC);
   EXPECT_TRUE(io.FaultFired());
-  EXPECT_EQ(Touch("b"), 0);
-  EXPECT_EQ(ReadFile(dir.Path("b")), "x");
+  EXPECT_EQ(Touch("beta"), 0);
+  EXPECT_EQ(ReadFile(dir.Path("beta")), "x");
 }
 
 TEST_F(FaultInjectingIoTest, FailedRenameAndOpenChangeNothing) {
