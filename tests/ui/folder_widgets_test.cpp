@@ -1,0 +1,132 @@
+// The folder list and the drive chooser over the folder-browser model: which
+// gestures move, and that every move runs exactly one folder scan.
+#include <QAbstractItemView>
+#include <QTest>
+#include <filesystem>
+
+#include "tests/support/fault_injecting_io.h"
+#include "tests/ui/window_test_support.h"
+
+namespace siconv {
+namespace {
+
+class FolderWidgetsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    CopyExample("old-units", "data");
+    std::filesystem::create_directory(root.Path("empty"));
+    io.SetPathFilter("SICONV.INI");
+  }
+
+  // Every folder scan reads SICONV.INI once.
+  int Scans() const { return io.Count(IoCall::Open); }
+  int Row(const std::string& text) const {
+    const auto found =
+        form->DirectoryListBox->findItems(QString::fromStdString(text), Qt::MatchExactly);
+    return found.size() == 1 ? form->DirectoryListBox->row(found.front()) : -1;
+  }
+  void ChooseVolume(int index) {
+    QComboBox& combo = *form->DriveComboBox;
+    combo.showPopup();
+    QAbstractItemView& view = *combo.view();
+    const QPoint place = view.visualRect(view.model()->index(index, 0)).center();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, place);
+  }
+
+  FaultInjectingIo io;
+  ScopedPlatformIo scoped{io};
+};
+
+TEST_F(FolderWidgetsTest, StartShowsTheStartFolderWithoutAScan) {
+  Start();
+  EXPECT_EQ(Scans(), 0);
+  EXPECT_EQ(form->DirectoryListBox->currentRow(), form->Folders().CurrentItemIndex());
+  EXPECT_GE(Row("data"), 0);
+  EXPECT_GE(Row("empty"), 0);
+  EXPECT_EQ(form->ListBox1->count(), 0);
+  EXPECT_EQ(form->ListBox2->count(), 0);
+  EXPECT_EQ(form->DriveComboBox->currentIndex(), 1);  // the test's own volume
+}
+
+TEST_F(FolderWidgetsTest, DoubleClickMovesAndScansOnce) {
+  Start();
+  OpenFolder("data");
+  EXPECT_EQ(Scans(), 1);
+  EXPECT_EQ(form->DataFolder(), root.Path("data"));
+  EXPECT_EQ(form->ListBox1->count(), 6);
+  EXPECT_EQ(form->DirectoryListBox->currentItem()->text(), QStringLiteral("data"));
+}
+
+TEST_F(FolderWidgetsTest, ClicksAndArrowKeysOnlyMoveTheHighlight) {
+  Start();
+  ClickItem(*form->DirectoryListBox, Row("data"));
+  QTest::keyClick(form->DirectoryListBox, Qt::Key_Down);
+  QTest::keyClick(form->DirectoryListBox, Qt::Key_Up);
+  EXPECT_EQ(Scans(), 0);
+  EXPECT_EQ(form->DataFolder(), root.Path());
+  EXPECT_EQ(form->DirectoryListBox->currentRow(), Row("data"));
+
+  QTest::keyClick(form->DirectoryListBox, Qt::Key_Return);
+  EXPECT_EQ(Scans(), 1);
+  EXPECT_EQ(form->DataFolder(), root.Path("data"));
+}
+
+TEST_F(FolderWidgetsTest, DoubleClickingTheCurrentFolderDoesNothing) {
+  Start();
+  OpenFolder("data");
+  DoubleClick(*form->DirectoryListBox, form->Folders().CurrentItemIndex());
+  EXPECT_EQ(Scans(), 1);
+}
+
+TEST_F(FolderWidgetsTest, ParentAndBackRunTwoScansAndReadTheFolderAfresh) {
+  Start();
+  OpenFolder("data");
+  const std::string parent = std::filesystem::path(root.Path()).filename().string();
+  OpenFolder(parent);
+  std::filesystem::remove(root.Path("data/G73.TXT"));
+  OpenFolder("data");
+  EXPECT_EQ(Scans(), 3);
+  EXPECT_EQ(form->ListBox1->count(), 5);
+}
+
+TEST_F(FolderWidgetsTest, DriveChooserGoesToTheLastFolderOfAVolume) {
+  Start();
+  OpenFolder("data");
+
+  ChooseVolume(0);  // "/": first visit, its root
+  EXPECT_EQ(form->DataFolder(), "/");
+  EXPECT_EQ(form->DriveComboBox->currentIndex(), 0);
+  EXPECT_EQ(Scans(), 2);
+
+  ChooseVolume(1);  // back to where the test's volume was left
+  EXPECT_EQ(form->DataFolder(), root.Path("data"));
+  EXPECT_EQ(form->ListBox1->count(), 6);
+  EXPECT_EQ(Scans(), 3);
+
+  ChooseVolume(1);  // the volume that holds the current folder
+  EXPECT_EQ(Scans(), 3);
+  EXPECT_TRUE(errors.reports.empty());
+}
+
+TEST_F(FolderWidgetsTest, AVolumeThatCannotBeEnteredIsReportedAndChangesNothing) {
+  const std::vector<VolumeRecord> volumes = {{"/", "ext4", "", "", false},
+                                             {root.Path("gone"), "vfat", "", "", true}};
+  windows = std::make_unique<ProgramWindows>(errors, root.Path("data"), volumes);
+  form = &windows->mainForm;
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  const std::string parent = std::filesystem::path(root.Path()).filename().string();
+  OpenFolder(parent);
+  OpenFolder("data");
+  const int scans = Scans();
+
+  ChooseVolume(1);
+  ASSERT_EQ(errors.reports.size(), 1u);
+  EXPECT_EQ(form->DataFolder(), root.Path("data"));
+  EXPECT_EQ(form->DriveComboBox->currentIndex(), 0);
+  EXPECT_EQ(form->ListBox1->count(), 6);
+  EXPECT_EQ(Scans(), scans);
+}
+
+}  // namespace
+}  // namespace siconv

@@ -1,0 +1,138 @@
+// The message dialog's button set and results, and the exception report.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/message_dialog.h"
+#include "ui/qt_error_ui.h"
+
+namespace siconv {
+namespace {
+
+using B = DialogButton;
+
+struct PlanCase {
+  std::uint16_t set;
+  std::vector<DialogButton> buttons;
+  std::optional<DialogButton> defaultButton;
+  std::optional<DialogButton> cancelButton;
+};
+
+TEST(PlanButtons, OrderDefaultAndCancelFollowTheSet) {
+  const std::vector<PlanCase> cases = {
+      {0x0010, {B::Abort}, std::nullopt, std::nullopt},
+      {0x0004, {B::Ok}, B::Ok, B::Ok},
+      {0x000C, {B::Ok, B::Cancel}, B::Ok, B::Cancel},
+      {0x0003, {B::Yes, B::No}, B::Yes, B::No},
+      {0x000B, {B::Yes, B::No, B::Cancel}, B::Yes, B::Cancel},
+      {0x0070, {B::Abort, B::Retry, B::Ignore}, B::Retry, std::nullopt},
+      {0x07FF,
+       {B::Yes, B::No, B::Ok, B::Cancel, B::Abort, B::Retry, B::Ignore, B::All, B::NoToAll,
+        B::YesToAll, B::Help},
+       B::Ok,
+       B::Cancel},
+      {0x0400, {B::Help}, std::nullopt, std::nullopt},
+      {0xF800, {}, std::nullopt, std::nullopt},  // bits above 10 name no button
+  };
+  for (const PlanCase& c : cases) {
+    const ButtonPlan plan = PlanButtons(c.set);
+    EXPECT_EQ(plan.buttons, c.buttons) << std::hex << c.set;
+    EXPECT_EQ(plan.defaultButton, c.defaultButton) << std::hex << c.set;
+    EXPECT_EQ(plan.cancelButton, c.cancelButton) << std::hex << c.set;
+  }
+}
+
+TEST(MessageDialog, OpenErrorFormHasOneAbortButtonAndLineBreaks) {
+  MessageDialog dialog("ファイルがオープンできません\r\n[/data/G73.TXT]",
+                       message_dialog::kKindError, message_dialog::kAbort);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("エラー"));
+  const auto buttons = dialog.findChildren<QPushButton*>();
+  ASSERT_EQ(buttons.size(), 1);
+  EXPECT_EQ(buttons.front()->text(), QStringLiteral("中止(&A)"));
+  EXPECT_FALSE(buttons.front()->isDefault());
+  EXPECT_FALSE(buttons.front()->autoDefault());
+  QStringList texts;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+  EXPECT_TRUE(texts.contains(QStringLiteral("ファイルがオープンできません\n[/data/G73.TXT]")))
+      << texts.join(QLatin1Char('|')).toStdString();
+}
+
+TEST(MessageDialog, AbortReturnsThreeAndTheCloseBoxTwo) {
+  MessageDialog pressed("x", message_dialog::kKindError, message_dialog::kAbort);
+  pressed.show();
+  QTest::mouseClick(pressed.Button(B::Abort), Qt::LeftButton);
+  EXPECT_FALSE(pressed.isVisible());
+  EXPECT_EQ(pressed.result(), message_dialog::kResultAbort);
+
+  MessageDialog closed("x", message_dialog::kKindError, message_dialog::kAbort);
+  closed.show();
+  closed.close();
+  EXPECT_FALSE(closed.isVisible());
+  EXPECT_EQ(closed.result(), message_dialog::kResultClosed);
+}
+
+TEST(MessageDialog, EscapeAndEnterDoNothingWithoutCancelOrDefault) {
+  MessageDialog dialog("x", message_dialog::kKindError, message_dialog::kAbort);
+  dialog.show();
+  dialog.Button(B::Abort)->setFocus();
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  QTest::keyClick(dialog.Button(B::Abort), Qt::Key_Return);
+  EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(MessageDialog, EscapePressesTheCancelButtonAndEnterTheDefault) {
+  struct Case {
+    std::uint16_t set;
+    Qt::Key key;
+    int result;
+  };
+  const std::vector<Case> cases = {
+      {0x000C, Qt::Key_Escape, 2},  // Cancel
+      {0x0003, Qt::Key_Escape, 7},  // No
+      {0x0004, Qt::Key_Escape, 1},  // OK is also the cancel button
+      {0x000C, Qt::Key_Return, 1},  // OK
+      {0x0003, Qt::Key_Return, 6},  // Yes
+      {0x0070, Qt::Key_Return, 4},  // Retry
+  };
+  for (const Case& c : cases) {
+    MessageDialog dialog("x", message_dialog::kKindError, c.set);
+    dialog.show();
+    QTest::keyClick(&dialog, c.key);
+    EXPECT_FALSE(dialog.isVisible()) << std::hex << c.set;
+    EXPECT_EQ(dialog.result(), c.result) << std::hex << c.set;
+  }
+}
+
+TEST(MessageDialog, HelpDoesNotCloseTheDialog) {
+  MessageDialog dialog("x", message_dialog::kKindError, 0x0404);
+  dialog.show();
+  QTest::mouseClick(dialog.Button(B::Help), Qt::LeftButton);
+  EXPECT_TRUE(dialog.isVisible());
+  QTest::mouseClick(dialog.Button(B::Ok), Qt::LeftButton);
+  EXPECT_EQ(dialog.result(), 1);
+}
+
+TEST(ExceptionReport, AppliesThePeriodRuleUnderTheApplicationTitle) {
+  struct Case {
+    const char* message;
+    const char* shown;
+  };
+  const std::vector<Case> cases = {
+      {"ファイルが見つかりません", "ファイルが見つかりません."},
+      {"I/O エラー (32)", "I/O エラー (32)"},
+      {"変換しました。", "変換しました。."},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    const auto box = MakeExceptionReport(Exception(c.message), "Siconv", nullptr);
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Siconv"));
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+  }
+}
+
+}  // namespace
+}  // namespace siconv
