@@ -1,0 +1,120 @@
+#include "state/conversion_command.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+
+#include "engine/line_converter.h"
+#include "state/unit_type_file.h"
+#include "tests/support/fault_injecting_io.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+
+namespace siconv {
+namespace {
+
+const std::string kG73 = "1,1,1.5,1\r\n";
+const std::string kG73Si = "  1,   1.00,        147.1,  1\r\n";
+const std::string kG73Header = "0 2.5 25\r\nx\r\n";
+const std::string kG81 = "1,1,1,0,1\r\n";
+const std::string kG81Header = "0 1 10\r\n\r\n\r\n";
+const std::string kIniAllOld =
+    "[UNITTYPE]\r\nSI_0=0\r\nSI_1=0\r\nSI_2=0\r\nSI_3=0\r\nSI_4=0\r\nSI_5=0\r\n";
+
+class ConversionCommandTest : public ::testing::Test {
+ protected:
+  ConversionCommandTest() {
+    unitType.fill(0);
+    WriteFile(dir.Path("G73.TXT"), kG73);
+    WriteFile(dir.Path("G73.HED"), kG73Header);
+    WriteFile(dir.Path("G81.TXT"), kG81);
+    WriteFile(dir.Path("G81.HED"), kG81Header);
+  }
+
+  CommandOutcome Run(const std::vector<int>& quantities) {
+    return RunConversionCommand(ctx, kToSi, quantities, [this](const CommandOutcome& o) {
+      seen = o;
+      iniWhenToldOfConversions = FileExists(dir.Path("SICONV.INI"));
+    });
+  }
+  std::string Ini() const { return ReadFile(dir.Path("SICONV.INI")); }
+
+  TempDir dir;
+  UnitTypes unitType;
+  LineFile inFile;
+  LineFile outFile;
+  RecordingHost host;
+  ConversionContext ctx{dir.Path(), unitType, inFile, outFile, host};
+  std::optional<CommandOutcome> seen;
+  bool iniWhenToldOfConversions = false;
+};
+
+TEST_F(ConversionCommandTest, ConvertsInOrderThenRecordsTheUnits) {
+  const CommandOutcome outcome = Run({0, 1});
+  EXPECT_TRUE(outcome.success);
+  EXPECT_EQ(outcome.converted, (std::vector<bool>{true, true}));
+  EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73Si);
+  EXPECT_EQ(Ini(), "[UNITTYPE]\r\nSI_0=1\r\nSI_1=1\r\nSI_2=0\r\nSI_3=0\r\nSI_4=0\r\nSI_5=0\r\n");
+  ASSERT_TRUE(seen);
+  EXPECT_FALSE(iniWhenToldOfConversions);  // the caller hears of conversions before the write
+}
+
+TEST_F(ConversionCommandTest, StopsAtTheFirstQuantityThatCannotBeConverted) {
+  const CommandOutcome outcome = Run({0, 2, 1});  // no L204 files in the folder
+  EXPECT_FALSE(outcome.success);
+  EXPECT_EQ(outcome.converted, (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(ReadFile(dir.Path("G81.TXT")), kG81);  // not attempted
+  EXPECT_EQ(Ini(), "[UNITTYPE]\r\nSI_0=1\r\nSI_1=0\r\nSI_2=0\r\nSI_3=0\r\nSI_4=0\r\nSI_5=0\r\n");
+  EXPECT_EQ(host.errors.dialogs.size(), 1u);
+}
+
+TEST_F(ConversionCommandTest, RecordsTheUnitsEvenWhenNothingWasConverted) {
+  EXPECT_TRUE(Run({}).success);
+  EXPECT_EQ(Ini(), kIniAllOld);
+}
+
+TEST_F(ConversionCommandTest, AnErrorIsRaisedOnlyAfterFilesAndStateAgree) {
+  WriteFile(dir.Path("G81.TXT"), "1,1,oops,0,1\r\n");
+  EXPECT_THROW(Run({0, 1}), EConvertError);
+  ASSERT_TRUE(seen);
+  EXPECT_EQ(seen->converted, (std::vector<bool>{true, false}));
+  EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73Si);
+  EXPECT_EQ(ReadUnitTypeFile(dir.Path()), (UnitTypes{1, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(ConversionCommandTest, UnwritableUnitFileStopsTheCommandBeforeAnyConversion) {
+  WriteFile(dir.Path("SICONV.INI"), kIniAllOld);
+  ASSERT_EQ(chmod(dir.Path("SICONV.INI").c_str(), 0444), 0);
+  try {
+    Run({0});
+    FAIL() << "no error";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), dir.Path("SICONV.INI") + " に書き込めません");
+  }
+  EXPECT_FALSE(seen);
+  EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73);
+  EXPECT_EQ(unitType[0], 0);
+}
+
+TEST_F(ConversionCommandTest, BothFailuresReachTheUser) {
+  WriteFile(dir.Path("G81.TXT"), "1,1,oops,0,1\r\n");
+  FaultInjectingIo io;
+  ScopedPlatformIo scope(io);
+  io.FailNth(1, ENOSPC, IoCall::Write, "SICONV");
+  EXPECT_THROW(Run({0, 1}), Exception);
+  ASSERT_EQ(host.errors.reports.size(), 1u);
+  EXPECT_EQ(host.errors.reports[0], "'oops' は浮動小数点数ではありません");
+  EXPECT_FALSE(FileExists(dir.Path("SICONV.INI")));
+}
+
+TEST_F(ConversionCommandTest, DryRunWritesNeitherDataNorUnitFile) {
+  ctx.dryRun = true;
+  EXPECT_TRUE(Run({0, 1}).success);
+  EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73);
+  EXPECT_FALSE(FileExists(dir.Path("SICONV.INI")));
+}
+
+}  // namespace
+}  // namespace siconv
