@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "engine/file_access.h"
 #include "engine/io_code.h"
 #include "engine/platform_io.h"
 
@@ -29,15 +30,6 @@ int RenameIoCode(const std::string& from, const std::string& to) {
   int error = errno;
   bool sourceExists = ::access(from.c_str(), F_OK) == 0;
   return IoCodeFromErrno(error, error == ENOENT && sourceExists ? to : from);
-}
-
-// A file nobody may write: no write bit at all (root ignores the bits, so
-// access() alone would let it pass), or one the caller may not write.
-// A missing target is not read-only: the rename simply creates it.
-bool IsReadOnly(const std::string& path) {
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return false;
-  return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
 // A folder cannot be read as a file (as the platform refuses to open one);
@@ -208,7 +200,7 @@ int LineFile::MoveTo(const std::string& newName) {
 
 int LineFile::ReplaceOnto(const std::string& target) {
   if (state_ != State::Closed) return io_code::kNotBound;
-  if (IsReadOnly(target)) return io_code::kAccessDenied;
+  if (IsReadOnlyFile(target)) return io_code::kAccessDenied;
   if (CurrentIo().Rename(name_, target, true) != 0) return RenameIoCode(name_, target);
   name_ = target;
   std::string folder = std::filesystem::path(target).parent_path().string();

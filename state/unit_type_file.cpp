@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "engine/file_access.h"
 #include "engine/number_text.h"
 #include "engine/platform_io.h"
 #include "engine/text_fields.h"
@@ -39,12 +40,6 @@ FileContent ReadWholeFile(const std::string& path) {
   if (n < 0) file.error = errno;
   if (io.Close(fd) != 0 && file.error == 0) file.error = errno;
   return file;
-}
-
-// rename() replaces a file whatever its permissions, so a read-only file is
-// refused here. Its mode counts too: access() lets root write anything.
-bool IsReadOnlyFile(const std::string& path, const struct stat& status) {
-  return ::access(path.c_str(), W_OK) != 0 || (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 std::vector<IniSetting> Settings(const UnitTypes& unitType) {
@@ -94,7 +89,7 @@ void WriteUnitTypeFile(const std::string& dataFolder, const UnitTypes& unitType)
   std::string path = UnitTypeFilePath(dataFolder);
   struct stat status;
   bool exists = ::stat(path.c_str(), &status) == 0;
-  if (exists && IsReadOnlyFile(path, status)) throw UnitTypeFileWriteError(dataFolder);
+  if (exists && IsReadOnlyFile(path)) throw UnitTypeFileWriteError(dataFolder);
   FileContent old = ReadWholeFile(path);
   if (old.error != 0 && old.error != ENOENT) throw UnitTypeFileWriteError(dataFolder);
   std::string content = SetIniValues(old.bytes, kSection, Settings(unitType));
@@ -104,8 +99,7 @@ void WriteUnitTypeFile(const std::string& dataFolder, const UnitTypes& unitType)
 
 bool CanWriteUnitTypeFile(const std::string& dataFolder) {
   std::string path = UnitTypeFilePath(dataFolder);
-  struct stat status;
-  if (::stat(path.c_str(), &status) == 0 && IsReadOnlyFile(path, status)) return false;
+  if (IsReadOnlyFile(path)) return false;
   // Creating the temporary file and renaming it need a writable folder;
   // access() also reports a read-only mount (EROFS).
   std::string folder = dataFolder.empty() ? "." : dataFolder;
