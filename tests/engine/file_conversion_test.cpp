@@ -56,6 +56,14 @@ class FileConversionTest : public ::testing::Test {
   std::string Get(const std::string& name) const { return ReadFile(dir.Path(name)); }
   bool Convert(int direction, int q) { return ConvertQuantity(ctx, direction, q); }
   bool TemporaryLeft() const { return FileExists(dir.Path(kTemporaryFileName)); }
+  void ExpectOneOpenError(const std::string& name) const {
+    ASSERT_EQ(host.errors.dialogs.size(), 1u);
+    const auto& dialog = host.errors.dialogs[0];
+    EXPECT_EQ(dialog.text, "ファイルがオープンできません\r\n[" + dir.Path(name) + "]");
+    EXPECT_EQ(dialog.kind, 1);
+    EXPECT_EQ(dialog.buttons, 0x0010);
+    EXPECT_EQ(dialog.helpContext, 0);
+  }
 
   TempDir dir;
   UnitTypes unitType;
@@ -167,20 +175,14 @@ TEST_F(FailedConversionTest, ReadOnlyRecordFileIsRefused) {
 TEST_F(FailedConversionTest, MissingHeaderStopsBeforeTheRecordChanges) {
   ASSERT_EQ(unlink(dir.Path("G73.HED").c_str()), 0);
   EXPECT_FALSE(Convert(kToSi, 0));
-  ASSERT_EQ(host.errors.dialogs.size(), 1u);
-  EXPECT_EQ(host.errors.dialogs[0].text,
-            "ファイルがオープンできません\r\n[" + dir.Path("G73.HED") + "]");
-  EXPECT_EQ(host.errors.dialogs[0].kind, 1);
-  EXPECT_EQ(host.errors.dialogs[0].buttons, 0x0010);
+  ExpectOneOpenError("G73.HED");
   ExpectUntouched();
 }
 
 TEST_F(FailedConversionTest, MissingRecordFileIsReportedByName) {
   ASSERT_EQ(unlink(dir.Path("G73.TXT").c_str()), 0);
   EXPECT_FALSE(Convert(kToSi, 0));
-  ASSERT_EQ(host.errors.dialogs.size(), 1u);
-  EXPECT_EQ(host.errors.dialogs[0].text,
-            "ファイルがオープンできません\r\n[" + dir.Path("G73.TXT") + "]");
+  ExpectOneOpenError("G73.TXT");
   EXPECT_TRUE(host.statuses.empty());
 }
 
@@ -216,9 +218,7 @@ TEST_F(FailedConversionTest, TemporaryFileThatCannotBeCreatedIsReported) {
   ScopedPlatformIo scope(io);
   io.FailNth(1, EACCES, IoCall::Open, kTemporaryFileName);
   EXPECT_FALSE(Convert(kToSi, 0));
-  ASSERT_EQ(host.errors.dialogs.size(), 1u);
-  EXPECT_EQ(host.errors.dialogs[0].text,
-            "ファイルがオープンできません\r\n[" + dir.Path(kTemporaryFileName) + "]");
+  ExpectOneOpenError(kTemporaryFileName);
   ExpectUntouched();
 }
 
@@ -233,51 +233,53 @@ TEST_F(FileConversionTest, DryRunWritesNothing) {
   EXPECT_EQ(unitType[0], 0);
 }
 
+// One G73 conversion in a folder of its own.
+struct G73Run {
+  G73Run() {
+    WriteFile(dir.Path("G73.TXT"), kG73Before);
+    WriteFile(dir.Path("G73.HED"), kG73HeaderBefore);
+  }
+  TempDir dir;
+  UnitTypes units{};
+  LineFile in;
+  LineFile out;
+  RecordingHost host;
+  ConversionContext ctx{dir.Path(), units, in, out, host};
+};
+
 // A failure injected at each platform call of one quantity's conversion:
 // every file is exactly as before or as after, never anything else.
-TEST_F(FileConversionTest, FailureAtAnyPlatformCallLeavesWholeFiles) {
+TEST(FileConversionFaults, FailureAtAnyPlatformCallLeavesWholeFiles) {
   int calls = 0;
   {
-    TempDir clean;
-    WriteFile(clean.Path("G73.TXT"), kG73Before);
-    WriteFile(clean.Path("G73.HED"), kG73HeaderBefore);
-    UnitTypes units{};
-    LineFile in, out;
-    RecordingHost quiet;
-    ConversionContext cleanCtx{clean.Path(), units, in, out, quiet};
+    G73Run clean;
     FaultInjectingIo counter;
     ScopedPlatformIo scope(counter);
-    ASSERT_TRUE(ConvertQuantity(cleanCtx, kToSi, 0));
+    ASSERT_TRUE(ConvertQuantity(clean.ctx, kToSi, 0));
     calls = counter.Count();
   }
   ASSERT_GT(calls, 10);
   for (int n = 1; n <= calls; ++n) {
-    TempDir run;
-    WriteFile(run.Path("G73.TXT"), kG73Before);
-    WriteFile(run.Path("G73.HED"), kG73HeaderBefore);
-    UnitTypes units{};
-    LineFile in, out;
-    RecordingHost recorder;
-    ConversionContext runCtx{run.Path(), units, in, out, recorder};
+    SCOPED_TRACE("failing call " + std::to_string(n));
+    G73Run run;
     FaultInjectingIo io;
     ScopedPlatformIo scope(io);
     io.FailNth(n, EIO);
     bool reported = false;
     try {
-      reported = !ConvertQuantity(runCtx, kToSi, 0);
+      reported = !ConvertQuantity(run.ctx, kToSi, 0);
     } catch (const Exception&) {
       reported = true;
     }
-    SCOPED_TRACE("failing call " + std::to_string(n));
     EXPECT_TRUE(io.FaultFired());
     EXPECT_TRUE(reported);
-    const std::string record = ReadFile(run.Path("G73.TXT"));
-    const std::string header = ReadFile(run.Path("G73.HED"));
+    const std::string record = ReadFile(run.dir.Path("G73.TXT"));
+    const std::string header = ReadFile(run.dir.Path("G73.HED"));
     EXPECT_TRUE(record == kG73Before || record == kG73After);
     EXPECT_TRUE(header == kG73HeaderBefore || header == kG73HeaderAfter);
     EXPECT_FALSE(header == kG73HeaderAfter && record == kG73Before);
-    EXPECT_FALSE(FileExists(run.Path(kTemporaryFileName)));
-    EXPECT_EQ(units[0], record == kG73After ? 1 : 0);
+    EXPECT_FALSE(FileExists(run.dir.Path(kTemporaryFileName)));
+    EXPECT_EQ(run.units[0], record == kG73After ? 1 : 0);
   }
 }
 
