@@ -10,6 +10,7 @@
 
 #include "engine/line_converter.h"
 #include "engine/quantity_catalogue.h"
+#include "tests/support/conversion_rig.h"
 #include "tests/support/fault_injecting_io.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
@@ -48,10 +49,8 @@ const std::string kG73After =
 const std::string kG73HeaderBefore = Crlf({"0 2.5 25", "給圧"});
 const std::string kG73HeaderAfter = Crlf({" 0            250           2500", "給圧"});
 
-class FileConversionTest : public ::testing::Test {
+class FileConversionTest : public ::testing::Test, protected ConversionRig {
  protected:
-  FileConversionTest() { unitType.fill(0); }
-
   void Put(const std::string& name, const std::string& bytes) { WriteFile(dir.Path(name), bytes); }
   std::string Get(const std::string& name) const { return ReadFile(dir.Path(name)); }
   bool Convert(int direction, int q) { return ConvertQuantity(ctx, direction, q); }
@@ -64,13 +63,6 @@ class FileConversionTest : public ::testing::Test {
     EXPECT_EQ(dialog.buttons, 0x0010);
     EXPECT_EQ(dialog.helpContext, 0);
   }
-
-  TempDir dir;
-  UnitTypes unitType;
-  LineFile inFile;
-  LineFile outFile;
-  RecordingHost host;
-  ConversionContext ctx{dir.Path(), unitType, inFile, outFile, host};
 };
 
 TEST_F(FileConversionTest, ConvertsRecordFileThenHeaderFile) {
@@ -234,17 +226,11 @@ TEST_F(FileConversionTest, DryRunWritesNothing) {
 }
 
 // One G73 conversion in a folder of its own.
-struct G73Run {
+struct G73Run : ConversionRig {
   G73Run() {
     WriteFile(dir.Path("G73.TXT"), kG73Before);
     WriteFile(dir.Path("G73.HED"), kG73HeaderBefore);
   }
-  TempDir dir;
-  UnitTypes units{};
-  LineFile in;
-  LineFile out;
-  RecordingHost host;
-  ConversionContext ctx{dir.Path(), units, in, out, host};
 };
 
 // A failure injected at each platform call of one quantity's conversion:
@@ -279,7 +265,7 @@ TEST(FileConversionFaults, FailureAtAnyPlatformCallLeavesWholeFiles) {
     EXPECT_TRUE(header == kG73HeaderBefore || header == kG73HeaderAfter);
     EXPECT_FALSE(header == kG73HeaderAfter && record == kG73Before);
     EXPECT_FALSE(FileExists(run.dir.Path(kTemporaryFileName)));
-    EXPECT_EQ(run.units[0], record == kG73After ? 1 : 0);
+    EXPECT_EQ(run.unitType[0], record == kG73After ? 1 : 0);
   }
 }
 

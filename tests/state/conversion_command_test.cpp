@@ -8,6 +8,7 @@
 
 #include "engine/line_converter.h"
 #include "state/unit_type_file.h"
+#include "tests/support/conversion_rig.h"
 #include "tests/support/fault_injecting_io.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
@@ -23,10 +24,9 @@ const std::string kG81Header = "0 1 10\r\n\r\n\r\n";
 const std::string kIniAllOld =
     "[UNITTYPE]\r\nSI_0=0\r\nSI_1=0\r\nSI_2=0\r\nSI_3=0\r\nSI_4=0\r\nSI_5=0\r\n";
 
-class ConversionCommandTest : public ::testing::Test {
+class ConversionCommandTest : public ::testing::Test, protected ConversionRig {
  protected:
   ConversionCommandTest() {
-    unitType.fill(0);
     WriteFile(dir.Path("G73.TXT"), kG73);
     WriteFile(dir.Path("G73.HED"), kG73Header);
     WriteFile(dir.Path("G81.TXT"), kG81);
@@ -41,12 +41,6 @@ class ConversionCommandTest : public ::testing::Test {
   }
   std::string Ini() const { return ReadFile(dir.Path("SICONV.INI")); }
 
-  TempDir dir;
-  UnitTypes unitType;
-  LineFile inFile;
-  LineFile outFile;
-  RecordingHost host;
-  ConversionContext ctx{dir.Path(), unitType, inFile, outFile, host};
   std::optional<CommandOutcome> seen;
   bool iniWhenToldOfConversions = false;
 };
