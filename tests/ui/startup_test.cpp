@@ -1,0 +1,83 @@
+// The state the program starts in, its fixed texts, and how the window
+// behaves when resized and closed.
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "tests/ui/window_test_support.h"
+
+namespace siconv {
+namespace {
+
+TEST_F(WindowTest, StartsWithTheDialogsHiddenAndNothingToConvert) {
+  Start();
+  EXPECT_FALSE(windows->FormBorSel.isVisible());
+  EXPECT_FALSE(windows->FormVersion.isVisible());
+  EXPECT_EQ(windows->FormBorSel.parent(), form);
+  EXPECT_EQ(windows->FormVersion.parent(), form);
+  EXPECT_EQ(form->TabbedNotebook1->currentIndex(), 0);
+  EXPECT_FALSE(form->BitBtn1->isEnabled());
+  EXPECT_FALSE(form->BitBtn2->isEnabled());
+  EXPECT_FALSE(form->ConvertResults.has_value());
+  EXPECT_EQ(form->UnitType, (UnitTypes{}));
+  EXPECT_TRUE(form->Timer.isActive());
+  EXPECT_EQ(form->Timer.interval(), 1000);
+  EXPECT_EQ(form->size(), QSize(728, 419));
+  EXPECT_EQ(form->ListBox1->selectionMode(), QAbstractItemView::ExtendedSelection);
+  EXPECT_EQ(form->ListBox2->selectionMode(), QAbstractItemView::ExtendedSelection);
+}
+
+TEST_F(WindowTest, ShowsTheProgramsOwnTexts) {
+  Start();
+  const std::vector<std::pair<QString, QString>> texts = {
+      {form->windowTitle(), "SI単位変換"},
+      {form->SpeedButton1->text(), "終了"},
+      {form->SpeedButton1->toolTip(), "プログラムを終了します"},
+      {form->SpeedButton2->text(), "ﾊﾞｰｼﾞｮﾝ"},
+      {form->SpeedButton2->toolTip(), "バージョン情報"},
+      {form->GroupBox3->title(), "変換フォルダ選択"},
+      {form->TabbedNotebook1->tabText(0), "Boring"},
+      {form->Label1->text(), "旧単位"},
+      {form->Label2->text(), "ＳＩ単位"},
+      {form->BitBtn1->toolTip(), "SI単位系に変換します"},
+      {form->BitBtn2->toolTip(), "旧単位系に戻します"},
+      {form->BitBtnBorSet->text(), "初期設定(&S)"},
+      {form->BitBtnBorSet->toolTip(), "初期の単位を変更します"},
+      {windows->FormBorSel.windowTitle(), "既存ﾃﾞｰﾀの入力単位の設定"},
+      {windows->FormBorSel.GroupBox5->title(), "ｽｳｪｰﾃﾞﾝ式ｻｳﾝﾃﾞｨﾝｸﾞ試験"},
+      {windows->FormBorSel.BitBtnExit->text(), "実行(&O)"},
+      {windows->FormBorSel.BitBtnCancel->text(), "ｷｬﾝｾﾙ(&C)"},
+  };
+  for (const auto& [shown, expected] : texts) EXPECT_EQ(shown, expected);
+  EXPECT_EQ(form->TabbedNotebook1->count(), 1);
+}
+
+TEST_F(WindowTest, ResizingMovesOnlyTheToolbarAndTheStatusBar) {
+  Start();
+  const QRect groupBox = form->GroupBox3->geometry();
+  const QPoint notebook = form->TabbedNotebook1->mapTo(form, QPoint());
+  form->resize(900, 600);
+  QTest::qWait(0);
+  EXPECT_EQ(form->GroupBox3->geometry(), groupBox);
+  EXPECT_EQ(form->TabbedNotebook1->mapTo(form, QPoint()), notebook);
+  EXPECT_EQ(form->CoolBar1->geometry().top(), 0);
+  EXPECT_EQ(form->CoolBar1->width(), 900);
+  EXPECT_EQ(form->StatusBar->geometry().bottom(), 599);
+  EXPECT_EQ(form->StatusBar->width(), 900);
+}
+
+// The event loop ends when the main window closes, even with a dialog shown.
+TEST_F(WindowTest, TheExitButtonEndsTheProgramAlsoWithADialogOpen) {
+  Start();
+  QTest::mouseClick(form->CoolBar1->widgetForAction(form->SpeedButton2), Qt::LeftButton);
+  ASSERT_TRUE(windows->FormVersion.isVisible());
+  QTimer::singleShot(0, form, [this] {
+    QTest::mouseClick(form->CoolBar1->widgetForAction(form->SpeedButton1), Qt::LeftButton);
+  });
+  QTimer::singleShot(5000, form, [] { QApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
+}  // namespace siconv
