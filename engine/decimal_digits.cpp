@@ -1,13 +1,15 @@
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
-#include "engine/number_text.h"
+#include "engine/decimal_form.h"
+#include "engine/pow10_scaling.h"
 
 namespace siconv {
 namespace {
 
-constexpr int kFormDigits = 18;
 constexpr std::uint64_t kTen18 = 1'000'000'000'000'000'000;
 
 struct ExtendedBits {
@@ -17,8 +19,8 @@ struct ExtendedBits {
 };
 
 // The fields of the 80-bit format: 64-bit significand, then sign and 15-bit exponent.
-ExtendedBits BitsOf(Extended v) {
-  unsigned char bytes[sizeof(Extended)];
+ExtendedBits BitsOf(const Extended& v) {
+  unsigned char bytes[10];
   std::memcpy(bytes, &v, sizeof bytes);
   std::uint64_t significand;
   std::memcpy(&significand, bytes, sizeof significand);
@@ -26,91 +28,122 @@ ExtendedBits BitsOf(Extended v) {
   return {significand, signAndExponent & 0x7FFF, (signAndExponent & 0x8000) != 0};
 }
 
-DecimalDigits NonFinite(const ExtendedBits& bits) {
-  DecimalDigits result;
+void SetNonFinite(DecimalForm& form, const ExtendedBits& bits) {
   if (bits.significand == std::uint64_t{1} << 63) {
-    result.Exponent = DecimalDigits::kInfinity;
-    result.Negative = bits.negative;
+    form.exponent = DecimalDigits::kInfinity;
+    form.negative = bits.negative;
   } else {
-    result.Exponent = DecimalDigits::kNotANumber;
+    form.exponent = DecimalDigits::kNotANumber;
   }
-  return result;
 }
 
-// Writes the 18-digit decimal form of magnitude into d (leading zeros kept) and
-// returns its decimal exponent; estimate is that exponent or one less.
-int EighteenDigitForm(Extended magnitude, int estimate, char (&d)[kFormDigits]) {
-  Extended x = std::rint(ScaleByPow10(magnitude, kFormDigits - estimate));
+// Two digits per step from a table of "00" to "99".
+void WriteNineDigits(std::uint32_t n, char* out) {
+  static constexpr auto kPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+      pairs[2 * i] = static_cast<char>('0' + i / 10);
+      pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+  }();
+  for (int i = 7; i >= 1; i -= 2) {
+    std::memcpy(out + i, &kPairs[2 * (n % 100)], 2);
+    n /= 100;
+  }
+  out[0] = static_cast<char>('0' + n);
+}
+
+struct EighteenDigits {
+  std::uint64_t value;  // below 10^18
+  int exponent;         // decimal exponent of the magnitude
+};
+
+// The 18-digit decimal form of magnitude; estimate is its decimal exponent or one less.
+EighteenDigits EighteenDigitForm(Extended magnitude, int estimate) {
+  Extended x = std::rint(pow10::Scale(magnitude, kFormDigits - estimate));
   if (x >= static_cast<Extended>(kTen18)) {
     x = x / 10;
     ++estimate;
   }
-  // Below 2^63 here, so the signed conversion (one x87 store) is exact.
-  auto form = static_cast<std::uint64_t>(static_cast<std::int64_t>(std::rint(x)));
+  // Below 2^63 here; llrint rounds ties to even in the default rounding mode.
+  auto value = static_cast<std::uint64_t>(std::llrint(x));
   // Only a form that rounded up to 10^18 has 19 digits: it is 10^17 one place up.
-  if (form >= kTen18) {
-    form /= 10;
+  if (value >= kTen18) {
+    value /= 10;
     ++estimate;
   }
-  // Two independent 9-digit halves keep the digit loops short.
-  auto high = static_cast<std::uint32_t>(form / 1'000'000'000);
-  auto low = static_cast<std::uint32_t>(form % 1'000'000'000);
-  for (int i = 8; i >= 0; --i) {
-    d[i] = static_cast<char>('0' + high % 10);
-    d[i + 9] = static_cast<char>('0' + low % 10);
-    high /= 10;
-    low /= 10;
-  }
-  return estimate;
+  return {value, estimate};
 }
 
 // A first dropped digit of 5 or more adds one to the last kept digit; kept
 // digits that pass 9 are dropped in turn.
-DecimalDigits RoundUpAt(const char (&d)[kFormDigits], int p, int exponent, bool negative) {
+void RoundUpAt(DecimalForm& form, int p) {
   int last = p - 1;
-  while (last >= 0 && d[last] == '9') --last;
-  DecimalDigits result;
-  result.Negative = negative;
+  while (last >= 0 && form.digits[last] == '9') --last;
   if (last < 0) {
-    result.Exponent = exponent + 1;
-    result.Digits = "1";
+    form.digits[0] = '1';
+    form.length = 1;
+    ++form.exponent;
   } else {
-    result.Exponent = exponent;
-    result.Digits.assign(d, static_cast<std::size_t>(last + 1));
-    ++result.Digits.back();
+    ++form.digits[last];
+    form.length = last + 1;
   }
-  return result;
 }
 
-DecimalDigits TruncateAt(const char (&d)[kFormDigits], int p, int exponent, bool negative) {
-  int length = p;
-  while (length > 0 && d[length - 1] == '0') --length;
-  DecimalDigits result;
-  if (length == 0) return result;
-  result.Exponent = exponent;
-  result.Negative = negative;
-  result.Digits.assign(d, static_cast<std::size_t>(length));
-  return result;
+void TruncateAt(DecimalForm& form, int p) {
+  form.length = p;
+  while (form.length > 0 && form.digits[form.length - 1] == '0') --form.length;
+}
+
+// Digits of a finite non-zero value; a cut that keeps no digit leaves zero.
+void SetDigits(DecimalForm& form, const Extended& v, const ExtendedBits& bits, int precision,
+               int decimals) {
+  const int e = bits.exponentField - 16383;
+  // 19728 / 65536 is just below log10(2); the shift keeps the sign (floor).
+  const EighteenDigits eighteen = EighteenDigitForm(std::fabs(v), ((e * 19728) >> 16) + 1);
+  form.exponent = eighteen.exponent;
+  const int p = std::min({form.exponent + decimals, precision, kFormDigits});
+  // Digits past d[p] never matter: the lower nine only when the cut reaches them.
+  WriteNineDigits(static_cast<std::uint32_t>(eighteen.value / 1'000'000'000), form.digits);
+  if (p >= 9) {
+    WriteNineDigits(static_cast<std::uint32_t>(eighteen.value % 1'000'000'000), form.digits + 9);
+  }
+  if (p >= 0 && p < kFormDigits && form.digits[p] >= '5') {
+    RoundUpAt(form, p);
+  } else {
+    TruncateAt(form, std::max(p, 0));
+  }
+  if (form.length == 0) {
+    form.exponent = 0;
+    return;
+  }
+  form.negative = bits.negative;
 }
 
 }  // namespace
 
 // The value is first reduced to 18 significant digits (ties to even) and only
-// then cut at the wanted length, where a half rounds away from zero.
-DecimalDigits ToDecimalDigits(Extended v, int precision, int decimals) {
+// then cut at the wanted length, where a half rounds away from zero. One named
+// result on every path lets it be built in place.
+DecimalForm ToDecimalForm(const Extended& v, int precision, int decimals) {
+  DecimalForm form;
   const ExtendedBits bits = BitsOf(v);
-  if (bits.exponentField == 0) return {};
-  if (bits.exponentField == 0x7FFF) return NonFinite(bits);
-  const int e = bits.exponentField - 16383;
-  // 19728 / 65536 is just below log10(2); the shift keeps the sign (floor).
-  char d[kFormDigits];
-  const int exponent = EighteenDigitForm(std::fabs(v), ((e * 19728) >> 16) + 1, d);
-  int p = exponent + decimals;
-  if (p < 0) return {};
-  if (p > precision) p = precision;
-  if (p >= kFormDigits) return TruncateAt(d, kFormDigits, exponent, bits.negative);
-  if (d[p] >= '5') return RoundUpAt(d, p, exponent, bits.negative);
-  return TruncateAt(d, p, exponent, bits.negative);
+  if (bits.exponentField == 0x7FFF) {
+    SetNonFinite(form, bits);
+  } else if (bits.exponentField != 0) {
+    SetDigits(form, v, bits, precision, decimals);
+  }
+  return form;
+}
+
+DecimalDigits ToDecimalDigits(Extended v, int precision, int decimals) {
+  const DecimalForm form = ToDecimalForm(v, precision, decimals);
+  DecimalDigits result;
+  result.Exponent = form.exponent;
+  result.Negative = form.negative;
+  result.Digits.assign(form.Digits());
+  return result;
 }
 
 }  // namespace siconv

@@ -50,35 +50,35 @@ std::string_view PutIntegerPart(Writer& w, std::string_view digits, int exponent
 
 }  // namespace
 
-std::size_t WriteGeneralLayout(const DecimalDigits& form, int precision, char* out) {
+std::size_t WriteGeneralLayout(const DecimalForm& form, int precision, char* out) {
   Writer w(out);
-  const std::string_view digits = form.Digits;
-  if (form.Negative) w.Put('-');
-  if (form.Exponent > precision || form.Exponent < -3) {
+  const std::string_view digits = form.Digits();
+  if (form.negative) w.Put('-');
+  if (form.exponent > precision || form.exponent < -3) {
     if (!digits.empty()) w.Put(digits[0]);
     if (digits.size() > 1) {
       w.Put(DecimalSeparator);
       w.Put(digits.substr(1));
     }
-    PutExponent(w, digits.empty() ? 0 : form.Exponent - 1);
+    PutExponent(w, digits.empty() ? 0 : form.exponent - 1);
   } else {
-    const std::string_view rest = PutIntegerPart(w, digits, form.Exponent);
+    const std::string_view rest = PutIntegerPart(w, digits, form.exponent);
     if (!rest.empty()) {
       w.Put(DecimalSeparator);
-      w.Repeat('0', -form.Exponent);
+      w.Repeat('0', -form.exponent);
       w.Put(rest);
     }
   }
   return w.Length();
 }
 
-std::size_t WriteFixedLayout(const DecimalDigits& form, int decimals, char* out) {
+std::size_t WriteFixedLayout(const DecimalForm& form, int decimals, char* out) {
   Writer w(out);
-  if (form.Negative) w.Put('-');
-  std::string_view rest = PutIntegerPart(w, form.Digits, form.Exponent);
+  if (form.negative) w.Put('-');
+  std::string_view rest = PutIntegerPart(w, form.Digits(), form.exponent);
   if (decimals > 0) {
     w.Put(DecimalSeparator);
-    const int zeros = std::min(std::max(-form.Exponent, 0), decimals);
+    const int zeros = std::min(std::max(-form.exponent, 0), decimals);
     w.Repeat('0', zeros);
     rest = rest.substr(0, static_cast<std::size_t>(decimals - zeros));
     w.Put(rest);

@@ -26,26 +26,28 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Reads decimal digits, saturating instead of overflowing.
-int ReadCount(std::string_view format, std::size_t& pos) {
+// Reads decimal digits; an absurdly long count stops growing instead of overflowing.
+int ReadCount(const char*& p, const char* end) {
+  constexpr int kCeiling = INT_MAX / 10 - 1;
   int value = 0;
-  while (pos < format.size() && IsDigit(format[pos])) {
-    const int digit = format[pos++] - '0';
-    value = value > (INT_MAX - digit) / 10 ? INT_MAX : value * 10 + digit;
+  for (; p != end && IsDigit(*p); ++p) {
+    if (value < kCeiling) value = value * 10 + (*p - '0');
   }
   return value;
 }
 
 Conversion ReadConversion(std::string_view format, std::size_t start) {
   Conversion c;
-  std::size_t pos = start + 1;
-  c.width = ReadCount(format, pos);
-  if (pos < format.size() && format[pos] == '.') c.precision = ReadCount(format, ++pos);
-  if (pos < format.size()) {
-    const char letter = format[pos++];
+  const char* p = format.data() + start + 1;
+  const char* end = format.data() + format.size();
+  c.width = ReadCount(p, end);
+  if (p != end && *p == '.') c.precision = ReadCount(++p, end);
+  if (p != end) {
+    const char letter = *p++;
     c.letter = letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
   }
-  c.text = format.substr(start, pos - start);
+  c.text =
+      std::string_view(format.data() + start, static_cast<std::size_t>(p - format.data()) - start);
   return c;
 }
 
@@ -72,53 +74,52 @@ std::size_t WriteInteger(std::int32_t n, char* out) {
   return length;
 }
 
-std::size_t WriteNonFinite(const DecimalDigits& form, char* out) {
-  const char* text = form.Exponent == DecimalDigits::kInfinity ? "INF" : "NAN";
+std::size_t WriteNonFinite(const DecimalForm& form, char* out) {
+  const char* text = form.exponent == DecimalDigits::kInfinity ? "INF" : "NAN";
   std::copy(text, text + 3, out);
   return 3;
 }
 
-std::size_t WriteGeneral(Extended v, int precision, char* out) {
+std::size_t WriteGeneral(const Extended& v, int precision, char* out) {
   if (precision < 0 || precision > 18) precision = 15;
   precision = std::clamp(precision, 2, 18);
-  const DecimalDigits form = ToDecimalDigits(v, precision, 9999);
-  if (form.Exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
+  const DecimalForm form = ToDecimalForm(v, precision, 9999);
+  if (form.exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
   return WriteGeneralLayout(form, precision, out);
 }
 
 // More than 18 integer digits go to the general layout with the digits already made.
-std::size_t WriteFixed(Extended v, int decimals, char* out) {
+std::size_t WriteFixed(const Extended& v, int decimals, char* out) {
   if (decimals < 0 || decimals > 18) decimals = 2;
-  const DecimalDigits form = ToDecimalDigits(v, 18, decimals);
-  if (form.Exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
-  if (form.Exponent > 18) return WriteGeneralLayout(form, 18, out);
+  const DecimalForm form = ToDecimalForm(v, 18, decimals);
+  if (form.exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
+  if (form.exponent > 18) return WriteGeneralLayout(form, 18, out);
   return WriteFixedLayout(form, decimals, out);
+}
+
+// The converted text before padding: in buffer (kLayoutCapacity bytes), or
+// part of a text argument.
+std::string_view Convert(const Conversion& c, const FormatArg& arg, char* buffer) {
+  if (c.letter == 'd' && std::holds_alternative<std::int32_t>(arg)) {
+    return {buffer, WriteInteger(std::get<std::int32_t>(arg), buffer)};
+  }
+  if (c.letter == 'g' && std::holds_alternative<Extended>(arg)) {
+    return {buffer, WriteGeneral(std::get<Extended>(arg), c.precision, buffer)};
+  }
+  if (c.letter == 'f' && std::holds_alternative<Extended>(arg)) {
+    return {buffer, WriteFixed(std::get<Extended>(arg), c.precision, buffer)};
+  }
+  if (c.letter == 's' && std::holds_alternative<std::string_view>(arg)) {
+    const std::string_view text = std::get<std::string_view>(arg);
+    return c.precision < 0 ? text : text.substr(0, static_cast<std::size_t>(c.precision));
+  }
+  ThrowFormatError(kInvalidFormat, c.text);
 }
 
 // Blanks in front up to the width; a longer text is never cut.
 void AppendPadded(std::string& out, std::string_view text, int width) {
   if (static_cast<std::size_t>(width) > text.size()) out.append(width - text.size(), ' ');
   out.append(text);
-}
-
-void AppendConversion(std::string& out, const Conversion& c, const FormatArg& arg) {
-  char buffer[kLayoutCapacity];
-  std::size_t length;
-  if (c.letter == 'd' && std::holds_alternative<std::int32_t>(arg)) {
-    length = WriteInteger(std::get<std::int32_t>(arg), buffer);
-  } else if (c.letter == 'g' && std::holds_alternative<Extended>(arg)) {
-    length = WriteGeneral(std::get<Extended>(arg), c.precision, buffer);
-  } else if (c.letter == 'f' && std::holds_alternative<Extended>(arg)) {
-    length = WriteFixed(std::get<Extended>(arg), c.precision, buffer);
-  } else if (c.letter == 's' && std::holds_alternative<std::string_view>(arg)) {
-    std::string_view text = std::get<std::string_view>(arg);
-    if (c.precision >= 0) text = text.substr(0, static_cast<std::size_t>(c.precision));
-    AppendPadded(out, text, c.width);
-    return;
-  } else {
-    ThrowFormatError(kInvalidFormat, c.text);
-  }
-  AppendPadded(out, std::string_view(buffer, length), c.width);
 }
 
 }  // namespace
@@ -134,13 +135,22 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
     const Conversion c = ReadConversion(format, percent);
     if (c.letter == 0) ThrowFormatError(kInvalidFormat, c.text);
     if (next == args.end()) ThrowFormatError(kMissingArgument, c.text);
-    AppendConversion(out, c, *next++);
+    char buffer[kLayoutCapacity];
+    AppendPadded(out, Convert(c, *next++, buffer), c.width);
     pos = percent + c.text.size();
   }
 }
 
+// A column format is one conversion and nothing else: that case builds its
+// text directly, without the scan for further conversions.
 std::string FormatNumberText(std::string_view format, FormatArg arg) {
-  return FormatText(format, {arg});
+  if (format.empty() || format[0] != '%') return FormatText(format, {arg});
+  const Conversion c = ReadConversion(format, 0);
+  if (c.letter == 0 || c.text.size() != format.size()) return FormatText(format, {arg});
+  char buffer[kLayoutCapacity];
+  std::string out;
+  AppendPadded(out, Convert(c, arg, buffer), c.width);
+  return out;
 }
 
 }  // namespace siconv

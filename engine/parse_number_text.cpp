@@ -5,6 +5,7 @@
 #include "engine/cp932.h"
 #include "engine/exceptions.h"
 #include "engine/number_text.h"
+#include "engine/pow10_scaling.h"
 
 namespace siconv {
 namespace {
@@ -89,7 +90,7 @@ Extended ParseNumberText(std::string_view text) {
   const Extended mantissa = a.Value();
   // Any power below -5120 scales to zero; the clamp only keeps the int in range.
   const auto power = static_cast<int>(std::max<long long>(exponent - fractionDigits, -5120));
-  const Extended value = ScaleByPow10(mantissa, power);
+  const Extended value = pow10::Scale(mantissa, power);
   if (std::isinf(mantissa) || std::isinf(value)) ThrowNotANumber(text);
   return negative ? -value : value;
 }
