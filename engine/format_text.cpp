@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 
 #include "engine/cp932.h"
 #include "engine/decimal_layout.h"
@@ -141,16 +142,20 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
   }
 }
 
-// A column format is one conversion and nothing else: that case builds its
-// text directly, without the scan for further conversions.
+// A column format is one number conversion and nothing else: its text is
+// built in one buffer with room for the blanks in front, then copied once.
 std::string FormatNumberText(std::string_view format, FormatArg arg) {
+  constexpr int kPadRoom = 32;
   if (format.empty() || format[0] != '%') return FormatText(format, {arg});
   const Conversion c = ReadConversion(format, 0);
-  if (c.letter == 0 || c.text.size() != format.size()) return FormatText(format, {arg});
-  char buffer[kLayoutCapacity];
-  std::string out;
-  AppendPadded(out, Convert(c, arg, buffer), c.width);
-  return out;
+  if (c.text.size() != format.size() || c.width > kPadRoom || c.letter == 's' || c.letter == 0) {
+    return FormatText(format, {arg});
+  }
+  char buffer[kPadRoom + kLayoutCapacity];
+  std::memset(buffer, ' ', kPadRoom);
+  const std::string_view text = Convert(c, arg, buffer + kPadRoom);
+  const std::size_t pad = std::max(static_cast<std::size_t>(c.width), text.size()) - text.size();
+  return std::string(text.data() - pad, text.size() + pad);
 }
 
 }  // namespace siconv

@@ -25,6 +25,12 @@ TEST(FormatText, CopiesTheBytesAroundConversions) {
   EXPECT_EQ(FormatText("", {}), "");
 }
 
+TEST(FormatText, ColumnFormatWithSurroundingsOrWideWidth) {
+  EXPECT_EQ(FormatNumberText("[%5.1f]", 2.25L), "[  2.3]");
+  EXPECT_EQ(FormatNumberText("%40.2f", -1.5L), std::string(35, ' ') + "-1.50");
+  EXPECT_EQ(FormatNumberText("%3s", std::string_view("a")), "  a");
+}
+
 TEST(FormatText, TextConversionPadsAndCuts) {
   const std::string_view text = "abc";
   EXPECT_EQ(FormatText("[%5s]", {text}), "[  abc]");
