@@ -1,0 +1,117 @@
+// siconv-cli to-si over a survey folder with a fault at every platform call
+// the run makes, SICONV.INI's reading included: each data file stays as
+// before or as after its own conversion, no temporary file is left,
+// SICONV.INI agrees with the files, and a failure reaches stderr in the
+// system's text with exit status 1. A run that exits with 0 converted all.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/line_converter.h"
+#include "state/unit_type_file.h"
+#include "tests/cli/cli_test_support.h"
+#include "tests/support/command_states.h"
+#include "tests/support/fault_injecting_io.h"
+#include "tests/support/temp_dir.h"
+
+namespace siconv {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// The folder's failure line, after one error in the system's text.
+bool ToldOfFailure(const std::string& err, const std::string& folder) {
+  const bool systemText = Has(err, "I/O エラー (31)\n") ||
+                          Has(err, "ファイルがオープンできません [" + folder + "/") ||
+                          Has(err, folder + "/SICONV.INI に書き込めません.\n");
+  return systemText && err.ends_with(folder + ": 変換に失敗しました。\n");
+}
+
+class CliFaultTest : public ::testing::Test {
+ protected:
+  // Runs `to-si --quiet -q Q... FOLDER` on a copy of source with call n
+  // failing, for every call that a clean run makes.
+  void FailEveryCall(const std::string& source, const std::vector<int>& named,
+                     const std::vector<int>& converted) {
+    const CommandStates states(source, kToSi, converted, ReadUnitTypeFile(source));
+    const int calls = Calls(source, named);
+    ASSERT_GT(calls, 20);
+    for (int n = 1; n <= calls; ++n) {
+      SCOPED_TRACE("failing call " + std::to_string(n) + " of " + std::to_string(calls));
+      const std::string folder = Copy(source, "run");
+      FaultInjectingIo io;
+      io.FailNth(n, EIO);
+      const CliRun run = Run(folder, named, io);
+      ASSERT_TRUE(io.FaultFired());
+      const bool unitFileError = Has(run.err, folder + "/SICONV.INI に書き込めません");
+      const CommandStates::Verdict verdict =
+          states.Judge(folder, ReadUnitTypeFile(folder), unitFileError);
+      EXPECT_EQ(verdict.problems, "");
+      if (run.exitCode == 0) {
+        EXPECT_EQ(verdict.unitType, states.FinalUnits());
+        EXPECT_EQ(run.err, "");
+      } else {
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(ToldOfFailure(run.err, folder)) << run.err;
+      }
+    }
+  }
+
+  std::string Copy(const std::string& source, const std::string& name) {
+    const std::string folder = dir.Path(name);
+    fs::remove_all(folder);
+    fs::copy(source, folder);
+    return folder;
+  }
+
+  static CliRun Run(const std::string& folder, const std::vector<int>& named, PlatformIo& io) {
+    std::vector<std::string> args = {"to-si", "--quiet"};
+    for (int q : named) args.insert(args.end(), {"-q", std::to_string(q)});
+    args.push_back(folder);
+    ScopedPlatformIo scope(io);
+    return RunCliWith(args);
+  }
+
+  int Calls(const std::string& source, const std::vector<int>& named) {
+    FaultInjectingIo counter;
+    const CliRun run = Run(Copy(source, "clean"), named, counter);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return counter.Count();
+  }
+
+  TempDir dir;
+};
+
+TEST_F(CliFaultTest, FoldersInOldUnits) {
+  const std::string source = dir.Path("source");
+  CopyExample("old-units", source);
+  WriteFile(source + "/SICONV.INI", kIniAllOld);
+  FailEveryCall(source, {1, 2, 3}, {1, 2, 3});
+}
+
+// G73 is in SI units already: a SICONV.INI that cannot be read must never
+// make it look old and be scaled a second time. Open defect: the unit file's
+// reader answers a failed open, read or close with "all old units", so the
+// run converts G73 again and exits 0 (failing calls 1 to 4). Enable this test
+// with the fix: a SICONV.INI that exists but cannot be read fails the folder.
+TEST_F(CliFaultTest, DISABLED_FolderPartlyInSiUnits) {
+  const std::string source = dir.Path("source");
+  CopyExample("old-units", source);
+  for (const char* name : {"G73.TXT", "G73.HED"}) {
+    fs::copy_file(fs::path(SICONV_SOURCE_DIR) / "examples" / "si-units" / name, source + "/" + name,
+                  fs::copy_options::overwrite_existing);
+  }
+  WriteFile(source + "/SICONV.INI",
+            "[UNITTYPE]\r\nSI_0=1\r\nSI_1=0\r\nSI_2=0\r\nSI_3=0\r\nSI_4=0\r\nSI_5=0\r\n");
+  FailEveryCall(source, {0, 1}, {1});
+}
+
+}  // namespace
+}  // namespace siconv

@@ -1,0 +1,93 @@
+// A fault at every platform call of a conversion command over several
+// quantities: each data file stays as before or as after its own
+// conversion, no temporary file is left, the units in memory and in
+// SICONV.INI agree with the files, and the user is told in the system's text.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/io_code.h"
+#include "engine/line_converter.h"
+#include "state/conversion_command.h"
+#include "state/unit_type_file.h"
+#include "tests/support/command_states.h"
+#include "tests/support/conversion_rig.h"
+#include "tests/support/fault_injecting_io.h"
+
+namespace siconv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// G73.TXT once, then L204.TXT twice: two quantities share a record file.
+const std::vector<int> kQuantities = {0, 2, 3};
+
+void CopySurvey(const std::string& to) {
+  fs::copy(fs::path(SICONV_SOURCE_DIR) / "examples" / "old-units", to, fs::copy_options::recursive);
+}
+
+struct Outcome {
+  bool success = false;
+  std::string message;  // of the exception the command raised, if any
+};
+
+Outcome RunCommand(ConversionRig& rig, FaultInjectingIo& io) {
+  ScopedPlatformIo scope(io);
+  Outcome outcome;
+  try {
+    outcome.success = RunConversionCommand(rig.ctx, kToSi, kQuantities).success;
+  } catch (const Exception& e) {
+    outcome.message = e.Message();
+  }
+  return outcome;
+}
+
+// The system's texts for an injected EIO: the I/O error, the unit file's
+// write error, or an open error dialog when the failing call opened a file.
+bool UserWasTold(const ConversionRig& rig, const Outcome& outcome) {
+  const std::string folder = rig.dir.Path();
+  if (!outcome.message.empty()) {
+    return outcome.message == MakeIoError(31).Message() ||
+           outcome.message == UnitTypeFileWriteError(folder).Message();
+  }
+  const auto& dialogs = rig.host.errors.dialogs;
+  return !outcome.success && dialogs.size() == 1 &&
+         dialogs[0].text.starts_with("ファイルがオープンできません\r\n[" + folder + "/");
+}
+
+TEST(CommandFaultTest, AFailureAtAnyPlatformCallLeavesFilesAndUnitsAgreeing) {
+  ConversionRig clean;
+  CopySurvey(clean.dir.Path());
+  const CommandStates states(clean.dir.Path(), kToSi, kQuantities, clean.unitType);
+  FaultInjectingIo counter;
+  ASSERT_TRUE(RunCommand(clean, counter).success);
+  const int calls = counter.Count();
+  for (IoCall kind :
+       {IoCall::Open, IoCall::Read, IoCall::Write, IoCall::Fsync, IoCall::Close, IoCall::Rename}) {
+    EXPECT_GT(counter.Count(kind), 0) << static_cast<int>(kind);
+  }
+  ASSERT_EQ(states.Judge(clean.dir.Path(), ReadUnitTypeFile(clean.dir.Path()), false).unitType,
+            states.FinalUnits());
+
+  for (int n = 1; n <= calls; ++n) {
+    SCOPED_TRACE("failing call " + std::to_string(n) + " of " + std::to_string(calls));
+    ConversionRig rig;
+    CopySurvey(rig.dir.Path());
+    FaultInjectingIo io;
+    io.FailNth(n, EIO);
+    const Outcome outcome = RunCommand(rig, io);
+    ASSERT_TRUE(io.FaultFired());
+    const bool unitFileError = outcome.message == UnitTypeFileWriteError(rig.dir.Path()).Message();
+    const CommandStates::Verdict verdict =
+        states.Judge(rig.dir.Path(), ReadUnitTypeFile(rig.dir.Path()), unitFileError);
+    EXPECT_EQ(verdict.problems, "");
+    EXPECT_EQ(rig.unitType, verdict.unitType);
+    EXPECT_TRUE(UserWasTold(rig, outcome)) << outcome.message;
+  }
+}
+
+}  // namespace
+}  // namespace siconv
