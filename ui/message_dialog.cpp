@@ -75,7 +75,6 @@ QLabel* MakeIconLabel(int kind, QWidget* parent) {
 // Wrapped within half the screen's width; a shorter text keeps its own width.
 QLabel* MakeTextLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
-  label->setWordWrap(true);
   label->setTextFormat(Qt::PlainText);
   int widest = 0;
   for (const QString& line : text.split(QLatin1Char('\n'))) {
@@ -83,7 +82,10 @@ QLabel* MakeTextLabel(const QString& text, QWidget* parent) {
   }
   const QScreen* screen = QGuiApplication::primaryScreen();
   const int limit = screen != nullptr ? screen->availableGeometry().width() / 2 : widest;
-  label->setFixedWidth(std::min(widest + 2, limit));
+  if (widest > limit) {
+    label->setWordWrap(true);
+    label->setFixedWidth(limit);
+  }
   return label;
 }
 

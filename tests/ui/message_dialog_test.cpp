@@ -1,8 +1,10 @@
 // The message dialog's button set and results, and the exception report.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "ui/message_dialog.h"
@@ -57,6 +59,19 @@ TEST(MessageDialog, OpenErrorFormHasOneAbortButtonAndLineBreaks) {
   for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
   EXPECT_TRUE(texts.contains(QStringLiteral("ファイルがオープンできません\n[/data/G73.TXT]")))
       << texts.join(QLatin1Char('|')).toStdString();
+}
+
+TEST(MessageDialog, OnlyALongTextIsWrappedWithinHalfTheScreen) {
+  const int half = QGuiApplication::primaryScreen()->availableGeometry().width() / 2;
+  const std::string path = "[/" + std::string(300, 'x') + "/G73.TXT]";
+  MessageDialog longText("ファイルがオープンできません\r\n" + path, message_dialog::kKindError,
+                         message_dialog::kAbort);
+  MessageDialog shortText("ファイルがオープンできません\r\n[/data/G73.TXT]",
+                          message_dialog::kKindError, message_dialog::kAbort);
+  const auto textLabel = [](const MessageDialog& d) { return d.findChildren<QLabel*>().back(); };
+  EXPECT_TRUE(textLabel(longText)->wordWrap());
+  EXPECT_LE(textLabel(longText)->width(), half);
+  EXPECT_FALSE(textLabel(shortText)->wordWrap());
 }
 
 TEST(MessageDialog, AbortReturnsThreeAndTheCloseBoxTwo) {

@@ -1,14 +1,38 @@
 // siconv: the SI unit conversion window.
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <clocale>
 #include <filesystem>
+#include <memory>
 
 #include "engine/error_report.h"
 #include "state/mounted_volumes.h"
 #include "ui/program_windows.h"
 #include "ui/qt_error_ui.h"
 #include "ui/regional_settings.h"
+
+namespace {
+
+std::string CurrentFolder() {
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::current_path(error);
+  return error ? QDir::homePath().toStdString() : folder.string();
+}
+
+// The windows stand on the current folder; one that cannot be listed is
+// reported and the home folder taken instead.
+std::unique_ptr<siconv::ProgramWindows> CreateWindows(siconv::ErrorUi& errors) {
+  const std::vector<siconv::VolumeRecord> volumes = siconv::ReadMountedVolumes();
+  try {
+    return std::make_unique<siconv::ProgramWindows>(errors, CurrentFolder(), volumes);
+  } catch (const siconv::Exception& e) {
+    errors.ReportException(e);
+  }
+  return std::make_unique<siconv::ProgramWindows>(errors, QDir::homePath().toStdString(), volumes);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   Q_INIT_RESOURCE(siconv);
@@ -20,8 +44,7 @@ int main(int argc, char* argv[]) {
 
   siconv::QtErrorUi errors(
       siconv::ApplicationTitle(QCoreApplication::applicationFilePath().toStdString()));
-  siconv::ProgramWindows windows(errors, std::filesystem::current_path().string(),
-                                 siconv::ReadMountedVolumes());
-  windows.mainForm.show();
+  const auto windows = CreateWindows(errors);
+  windows->mainForm.show();
   return QApplication::exec();
 }
