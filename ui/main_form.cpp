@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QToolButton>
+#include <memory>
+#include <utility>
 
 #include "ui/fonts.h"
 #include "ui/form_bor_sel.h"
