@@ -1,12 +1,12 @@
 #include "engine/line_converter.h"
 
 #include <cmath>
-#include <optional>
 
 #include "engine/exceptions.h"
 #include "engine/io_code.h"
 #include "engine/number_text.h"
 #include "engine/text_fields.h"
+#include "engine/verbatim_field.h"
 
 namespace siconv {
 namespace {
@@ -18,8 +18,12 @@ float ToWorkingValue(Extended x) {
   return v;
 }
 
+bool Scales(int flag) {
+  return flag == 1 || flag == 2;
+}
+
 float Scale(float v, int flag, int direction, double factor) {
-  if (v == 0 || (flag != 1 && flag != 2)) return v;
+  if (v == 0 || !Scales(flag)) return v;
   Extended x = v;
   const Extended f = factor;
   if (direction == kToSi) {
@@ -36,16 +40,21 @@ bool Contains(std::string_view format, char letter) {
   return format.find(letter) != std::string_view::npos;
 }
 
-std::string RenderField(std::string_view field, int direction, const char* format, int flag,
-                        double factor) {
+// Appends the field rendered again by its column format.
+void AppendField(std::string& out, std::string_view field, int direction, const char* format,
+                 int flag, double factor) {
+  if (!Scales(flag) && RendersAsItself(field, format)) {
+    out += field;
+    return;
+  }
   const float v = Scale(ToWorkingValue(ParseNumberText(field)), flag, direction, factor);
-  if (Contains(format, 'd')) return FormatNumberText(format, RoundToInt(v));
-  if (Contains(format, 's')) return std::string(field);
-  return FormatNumberText(format, static_cast<Extended>(v));
-}
-
-std::optional<std::string_view> GetField(SeparatorMode mode, int n, std::string_view line) {
-  return mode == SeparatorMode::Blanks ? GetSpaceField(n, line) : GetCommaField(n, line);
+  if (Contains(format, 'd')) {
+    out += FormatNumberText(format, RoundToInt(v));
+  } else if (Contains(format, 's')) {
+    out += field;
+  } else {
+    out += FormatNumberText(format, static_cast<Extended>(v));
+  }
 }
 
 bool AtEndOrRaise(LineFile& in) {
@@ -60,17 +69,24 @@ std::string ReadLineOrRaise(LineFile& in) {
   return line;
 }
 
+// Room for fields that come out wider than they went in, so that the
+// output is allocated once.
+constexpr std::size_t kLineSlack = 64;
+
 }  // namespace
 
 std::string ConvertLineText(std::string_view line, int direction, SeparatorMode mode,
                             const ColumnTable& table, double factor) {
   std::string out;
+  out.reserve(line.size() + kLineSlack);
   const std::string_view separator = mode == SeparatorMode::Commas ? "," : "";
+  FieldCursor fields(line, mode == SeparatorMode::Blanks ? FieldCursor::Separator::Blanks
+                                                         : FieldCursor::Separator::Commas);
   for (int i = 1; i <= table.fieldCount; ++i) {
-    const auto field = GetField(mode, i, line);
+    const auto field = fields.Next();
     if (!field) break;
     if (!IsBlank(*field)) {
-      out += RenderField(*field, direction, table.formats[i - 1], table.flags[i - 1], factor);
+      AppendField(out, *field, direction, table.formats[i - 1], table.flags[i - 1], factor);
     }
     if (i < table.fieldCount) out += separator;
   }

@@ -9,53 +9,74 @@
 namespace siconv {
 namespace {
 
-bool EndsField(char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\0'; }
+bool EndsField(char c) {
+  return c == ' ' || c == '\r' || c == '\n' || c == '\0';
+}
 
-bool EndsCommaField(char c) { return c == ',' || c == '\r' || c == '\n' || c == '\0'; }
+bool EndsCommaField(char c) {
+  return c == ',' || c == '\r' || c == '\n' || c == '\0';
+}
+
+}  // namespace
+
+std::optional<std::string_view> FieldCursor::NextSpaceField() {
+  const size_t len = line_.size();
+  if (started_) {
+    // Skipping a field never looks at the last byte: a field reaching it ends the line.
+    while (line_[p_] != ' ') {
+      if (++p_ + 1 >= len) return std::nullopt;
+    }
+  }
+  while (p_ < len && line_[p_] == ' ') ++p_;
+  if (p_ >= len) return std::nullopt;
+  size_t end = p_;
+  while (end < len && !EndsField(line_[end])) ++end;
+  return line_.substr(p_, end - p_);
+}
+
+std::optional<std::string_view> FieldCursor::NextCommaField() {
+  const size_t len = line_.size();
+  if (len == 0) return std::nullopt;
+  if (started_) {
+    // No comma lies between a field's start and where its text stopped. The
+    // search looks at its starting byte, then only at bytes before the last
+    // one: a final comma opens a further field only when the search starts on it.
+    const size_t comma = end_ < len && line_[end_] == ',' ? end_ : line_.find(',', end_);
+    if (comma == std::string_view::npos || (comma != p_ && comma + 1 >= len)) return std::nullopt;
+    p_ = comma + 1;
+  }
+  end_ = p_;
+  while (end_ < len && !EndsCommaField(line_[end_])) ++end_;
+  return line_.substr(p_, end_ - p_);
+}
+
+namespace {
+
+std::optional<std::string_view> NthField(int n, std::string_view line,
+                                         FieldCursor::Separator separator) {
+  if (n <= 0) return std::nullopt;
+  FieldCursor cursor(line, separator);
+  std::optional<std::string_view> field;
+  for (int k = 0; k < n; ++k) {
+    field = cursor.Next();
+    if (!field) break;
+  }
+  return field;
+}
 
 }  // namespace
 
 std::optional<std::string_view> GetSpaceField(int n, std::string_view line) {
-  if (n <= 0 || line.empty()) return std::nullopt;
-  const size_t len = line.size();
-  size_t p = 0;
-  int k = 0;
-  for (;;) {
-    if (p >= len) return std::nullopt;
-    if (line[p] == ' ') {
-      ++p;
-      continue;
-    }
-    if (++k == n) break;
-    // Skipping a field never looks at the last byte: a field reaching it ends the line.
-    while (line[p] != ' ') {
-      if (++p + 1 >= len) return std::nullopt;
-    }
-  }
-  size_t end = p;
-  while (end < len && !EndsField(line[end])) ++end;
-  return line.substr(p, end - p);
+  return NthField(n, line, FieldCursor::Separator::Blanks);
 }
 
 std::optional<std::string_view> GetCommaField(int n, std::string_view line) {
-  if (n <= 0 || line.empty()) return std::nullopt;
-  const size_t len = line.size();
-  size_t p = 0;
-  // The search looks at its starting byte, then only at bytes before the last
-  // one: a final comma opens a further field only when the search starts on it.
-  for (int k = 1; k != n; ++k) {
-    while (p >= len || line[p] != ',') {
-      if (++p + 1 >= len) return std::nullopt;
-    }
-    ++p;
-  }
-  if (p >= len) return line.substr(len);
-  size_t end = p;
-  while (end < len && !EndsCommaField(line[end])) ++end;
-  return line.substr(p, end - p);
+  return NthField(n, line, FieldCursor::Separator::Commas);
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 std::int32_t RoundToInt(double x) {
   if (x == 0) return 0;

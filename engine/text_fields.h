@@ -7,6 +7,34 @@
 
 namespace siconv {
 
+// The fields of a line in order, each found exactly as GetSpaceField or
+// GetCommaField finds it, without searching from the start for every field.
+// Once a field is not found, no later one is.
+class FieldCursor {
+ public:
+  enum class Separator { Blanks, Commas };
+  FieldCursor(std::string_view line, Separator separator)
+      : line_(line), commas_(separator == Separator::Commas) {}
+  std::optional<std::string_view> Next() {
+    if (ended_) return std::nullopt;
+    std::optional<std::string_view> field = commas_ ? NextCommaField() : NextSpaceField();
+    started_ = true;
+    ended_ = !field;
+    return field;
+  }
+
+ private:
+  std::optional<std::string_view> NextCommaField();
+  std::optional<std::string_view> NextSpaceField();
+
+  std::string_view line_;
+  bool commas_;
+  bool started_ = false;
+  bool ended_ = false;
+  std::size_t p_ = 0;    // where the last field found starts
+  std::size_t end_ = 0;  // where its text stops
+};
+
 // The n-th field (from 1) separated by runs of blanks; nullopt when not found.
 std::optional<std::string_view> GetSpaceField(int n, std::string_view line);
 
