@@ -2,7 +2,9 @@
 // catalogue, both directions: the fields found are predicted independently;
 // a line fails exactly when one of them is no number (with that field's
 // message) or leaves the 32-bit range; otherwise the output has the predicted
-// separators and every field is its predicted value in its column's layout.
+// separators and every field is its predicted value in its column's layout,
+// byte for byte as FormatNumberText writes that value (a field copied as it
+// stands must be one that formatting would give back).
 // ConvertLines over the same bytes as a file writes those lines, CR LF each.
 #include <cmath>
 #include <cstdint>
@@ -129,9 +131,13 @@ void CheckField(std::string_view field, const FieldPlan& plan, const char* forma
     case Render::Echo:
       return Require(field == plan.text, "a %s field was not echoed", field);
     case Render::Integer:
-      return CheckIntegerField(field, f, plan.integer);
+      CheckIntegerField(field, f, plan.integer);
+      return Require(field == FormatNumberText(format, plan.integer),
+                     "a field differs from its value formatted", field);
     case Render::Number:
-      return CheckFloatField(field, f, plan.value, '.');
+      CheckFloatField(field, f, plan.value, '.');
+      return Require(field == FormatNumberText(format, static_cast<long double>(plan.value)),
+                     "a field differs from its value formatted", field);
   }
 }
 
