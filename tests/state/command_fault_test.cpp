@@ -16,6 +16,7 @@
 #include "tests/support/command_states.h"
 #include "tests/support/conversion_rig.h"
 #include "tests/support/fault_injecting_io.h"
+#include "tests/support/ram_temp_base.h"
 
 namespace siconv {
 namespace {
@@ -59,6 +60,7 @@ bool UserWasTold(const ConversionRig& rig, const Outcome& outcome) {
 }
 
 TEST(CommandFaultTest, AFailureAtAnyPlatformCallLeavesFilesAndUnitsAgreeing) {
+  const RamTempBase ram;
   ConversionRig clean;
   CopySurvey(clean.dir.Path());
   const CommandStates states(clean.dir.Path(), kToSi, kQuantities, clean.unitType);
