@@ -10,6 +10,7 @@
 #include "cli/survey_folders.h"
 #include "cli/usage_text.h"
 #include "engine/line_converter.h"
+#include "state/regional_settings.h"
 
 namespace siconv {
 namespace {
@@ -40,6 +41,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (args.command == CliCommand::Help) out << HelpText();
   if (args.command == CliCommand::Version) out << kVersionText << '\n';
   if (args.command == CliCommand::Help || args.command == CliCommand::Version) return kExitSuccess;
+  ApplyRegionalSettings();
   CliReporter reporter(err, args.quiet);
   return RunCommand(args, out, reporter) ? kExitSuccess : kExitFailure;
 }

@@ -10,7 +10,7 @@
 #include "state/mounted_volumes.h"
 #include "ui/program_windows.h"
 #include "ui/qt_error_ui.h"
-#include "ui/regional_settings.h"
+#include "state/regional_settings.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 namespace siconv {
 
 // The separator for a locale's decimal point: that character when it is a
-// single ASCII byte, else '.'.
+// single ASCII byte other than the record files' comma, else '.'.
 char DecimalSeparatorFor(const QString& decimalPoint);
 
 // Sets DecimalSeparator from the system locale; run at start and whenever the

@@ -1,6 +1,6 @@
-// The decimal separator follows the regional settings: at start and when the
-// window is told that they changed.
-#include "ui/regional_settings.h"
+// The window takes the decimal separator again when told that the regional
+// settings changed.
+#include "state/regional_settings.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -10,15 +10,6 @@
 
 namespace siconv {
 namespace {
-
-TEST(DecimalSeparatorFor, TakesASingleAsciiCharacterElseThePoint) {
-  const std::vector<std::pair<QString, char>> cases = {
-      {".", '.'}, {",", ','}, {"'", '\''}, {QStringLiteral("٫"), '.'}, {"", '.'}, {",.", '.'},
-  };
-  for (const auto& [point, separator] : cases) {
-    EXPECT_EQ(DecimalSeparatorFor(point), separator) << point.toStdString();
-  }
-}
 
 TEST_F(WindowTest, ALocaleChangeSetsTheSeparatorAgain) {
   Start();
