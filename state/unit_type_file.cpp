@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/file_access.h"
+#include "engine/io_code.h"
 #include "engine/number_text.h"
 #include "engine/platform_io.h"
 #include "engine/text_fields.h"
@@ -77,8 +78,16 @@ std::string UnitTypeFilePath(const std::string& dataFolder) {
 
 UnitTypes ReadUnitTypeFile(const std::string& dataFolder) {
   UnitTypes unitType{};
-  FileContent file = ReadWholeFile(UnitTypeFilePath(dataFolder));
-  if (file.error != 0) return unitType;
+  const std::string path = UnitTypeFilePath(dataFolder);
+  FileContent file = ReadWholeFile(path);
+  if (file.error == ENOENT) return unitType;
+  // Guessing "old units" for a file that is there but cannot be read would
+  // let the next command scale SI data a second time.
+  if (file.error != 0) {
+    EInOutError error = MakeIoError(IoCodeFromErrno(file.error, path));
+    error.SetPlace(path, 0);
+    throw error;
+  }
   for (std::size_t k = 0; k < unitType.size(); ++k) {
     unitType[k] = ParseIntegerText(IniValue(file.bytes, kSection, KeyName(k))).value_or(0);
   }

@@ -10,7 +10,8 @@ inline constexpr const char* kUnitTypeFileName = "SICONV.INI";
 
 std::string UnitTypeFilePath(const std::string& dataFolder);
 
-// All six entries; 0 for whatever is missing or rejected. Never fails.
+// All six entries; 0 for whatever is missing or rejected. A file that is
+// there but cannot be read raises EInOutError instead of reading as zeros.
 UnitTypes ReadUnitTypeFile(const std::string& dataFolder);
 
 // All six keys in one atomic rewrite that keeps the rest of the file.

@@ -22,11 +22,12 @@ void TmainForm::FolderChanged() {
   DirectoryListBoxChange();
 }
 
-// The folder scan. A folder whose files cannot be listed raises before
-// UnitType or the lists change.
+// The folder scan. A folder whose files or SICONV.INI cannot be read raises
+// before the data folder, UnitType or the lists change.
 void TmainForm::DirectoryListBoxChange() {
+  const UnitTypes units = ReadUnitTypeFile(folderList_.CurrentFolder());
   fileList_.SetFolder(folderList_.CurrentFolder());
-  UnitType = ReadUnitTypeFile(DataFolder());
+  UnitType = units;
   const QuantityLists lists = ScanQuantities(fileList_.Names(), UnitType);
   ListBox1->Fill(lists.oldUnits);
   ListBox2->Fill(lists.siUnits);

@@ -15,6 +15,7 @@
 #include "tests/cli/cli_test_support.h"
 #include "tests/support/command_states.h"
 #include "tests/support/fault_injecting_io.h"
+#include "tests/support/ram_temp_base.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -86,6 +87,7 @@ class CliFaultTest : public ::testing::Test {
     return counter.Count();
   }
 
+  const RamTempBase ram;  // before dir: the folders live in memory
   TempDir dir;
 };
 
@@ -97,11 +99,8 @@ TEST_F(CliFaultTest, FoldersInOldUnits) {
 }
 
 // G73 is in SI units already: a SICONV.INI that cannot be read must never
-// make it look old and be scaled a second time. Open defect: the unit file's
-// reader answers a failed open, read or close with "all old units", so the
-// run converts G73 again and exits 0 (failing calls 1 to 4). Enable this test
-// with the fix: a SICONV.INI that exists but cannot be read fails the folder.
-TEST_F(CliFaultTest, DISABLED_FolderPartlyInSiUnits) {
+// make it look old and be scaled a second time.
+TEST_F(CliFaultTest, FolderPartlyInSiUnits) {
   const std::string source = dir.Path("source");
   CopyExample("old-units", source);
   for (const char* name : {"G73.TXT", "G73.HED"}) {

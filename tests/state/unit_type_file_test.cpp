@@ -99,10 +99,10 @@ TEST(UnitTypeFileTest, TellsWhetherTheFileCanBeWritten) {
   EXPECT_THROW(WriteUnitTypeFile(dir.Path("missing"), {}), Exception);
 }
 
-TEST(UnitTypeFileTest, FolderInPlaceOfTheFileFailsTheWrite) {
+TEST(UnitTypeFileTest, FolderInPlaceOfTheFileFailsReadAndWrite) {
   TempDir dir;
   ASSERT_EQ(mkdir(dir.Path("SICONV.INI").c_str(), 0755), 0);
-  EXPECT_EQ(ReadUnitTypeFile(dir.Path()), UnitTypes{});
+  EXPECT_THROW(ReadUnitTypeFile(dir.Path()), EInOutError);  // there, but no readable file
   EXPECT_THROW(WriteUnitTypeFile(dir.Path(), {}), Exception);
   EXPECT_FALSE(FileExists(dir.Path("SICONV.$$$")));
 }
@@ -153,6 +153,24 @@ TEST(UnitTypeFileTest, EveryFaultLeavesAnExistingFileOldOrNew) {
 
 TEST(UnitTypeFileTest, EveryFaultLeavesAMissingFileMissingOrNew) {
   ExpectEveryFaultLeavesOldOrNew("");
+}
+
+// A unit file that is there but cannot be read must not pass for "all old".
+TEST(UnitTypeFileTest, ReadFailureOfAnExistingFileRaises) {
+  TempDir dir;
+  WriteFile(dir.Path("SICONV.INI"), "[UNITTYPE]\r\nSI_0=1\r\n");
+  for (IoCall call : {IoCall::Open, IoCall::Read, IoCall::Close}) {
+    FaultInjectingIo io;
+    ScopedPlatformIo scope(io);
+    io.FailNth(1, EIO, call, "/SICONV.INI");
+    try {
+      ReadUnitTypeFile(dir.Path());
+      ADD_FAILURE() << "no error for call " << static_cast<int>(call);
+    } catch (const EInOutError& e) {
+      EXPECT_EQ(e.Message(), "I/O エラー (31)");
+      EXPECT_EQ(e.PlaceFile(), dir.Path("SICONV.INI"));
+    }
+  }
 }
 
 }  // namespace
