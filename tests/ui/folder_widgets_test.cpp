@@ -2,6 +2,7 @@
 // gestures move, and that every move runs exactly one folder scan.
 #include <QAbstractItemView>
 #include <QTest>
+#include <cerrno>
 #include <filesystem>
 
 #include "tests/support/fault_injecting_io.h"
@@ -55,6 +56,21 @@ TEST_F(FolderWidgetsTest, DoubleClickMovesAndScansOnce) {
   EXPECT_EQ(form->DataFolder(), root.Path("data"));
   EXPECT_EQ(form->ListBox1->count(), 6);
   EXPECT_EQ(form->DirectoryListBox->currentItem()->text(), QStringLiteral("data"));
+}
+
+// A SICONV.INI that is there but cannot be read must not list SI data under
+// old units: the scan stops before the data folder or the lists change.
+TEST_F(FolderWidgetsTest, UnreadableUnitFileKeepsThePreviousState) {
+  WriteFile(root.Path("data/SICONV.INI"), "[UNITTYPE]\r\nSI_0=1\r\n");
+  Start();
+  const std::string before = form->DataFolder();
+  io.FailNth(1, EIO, IoCall::Read);
+  OpenFolder("data");
+  ASSERT_EQ(errors.reports.size(), 1u);
+  EXPECT_EQ(errors.reports[0], "I/O エラー (31)");
+  EXPECT_EQ(form->DataFolder(), before);
+  EXPECT_EQ(form->ListBox1->count(), 0);
+  EXPECT_EQ(form->ListBox2->count(), 0);
 }
 
 TEST_F(FolderWidgetsTest, ClicksAndArrowKeysOnlyMoveTheHighlight) {
