@@ -8,21 +8,29 @@
 namespace siconv {
 namespace {
 
+// A quantity counts as converted once its unit state moved to the target:
+// also when its record file was replaced and only its header then failed, so
+// that the caller's lists follow UnitType and SICONV.INI.
+bool UnitMoved(const ConversionContext& ctx, int direction, int q, std::int32_t before) {
+  return before != direction && ctx.unitType[static_cast<size_t>(q)] == direction;
+}
+
 // Converts in order up to the first quantity that could not be converted.
 // An exception ends the loop and is handed back instead of raised.
 std::exception_ptr ConvertInOrder(ConversionContext& ctx, int direction,
                                   const std::vector<int>& quantities, CommandOutcome& outcome) {
-  try {
-    for (size_t i = 0; i < quantities.size(); ++i) {
-      if (!ConvertQuantity(ctx, direction, quantities[i])) {
-        outcome.success = false;
-        return nullptr;
-      }
-      outcome.converted[i] = true;
+  for (size_t i = 0; i < quantities.size(); ++i) {
+    const int q = quantities[i];
+    const std::int32_t before = ctx.unitType[static_cast<size_t>(q)];
+    try {
+      outcome.success = ConvertQuantity(ctx, direction, q);
+    } catch (const Exception&) {
+      outcome.success = false;
+      outcome.converted[i] = UnitMoved(ctx, direction, q, before);
+      return std::current_exception();
     }
-  } catch (const Exception&) {
-    outcome.success = false;
-    return std::current_exception();
+    outcome.converted[i] = outcome.success || UnitMoved(ctx, direction, q, before);
+    if (!outcome.success) return nullptr;
   }
   return nullptr;
 }

@@ -11,8 +11,10 @@
 namespace siconv {
 
 struct CommandOutcome {
-  bool success = true;          // false when a quantity could not be converted
-  std::vector<bool> converted;  // one entry per requested quantity
+  bool success = true;  // false when a quantity could not be converted
+  // One entry per requested quantity: its unit state moved to the target
+  // (its record file was replaced), even if its header file then failed.
+  std::vector<bool> converted;
 };
 
 // Raises the SICONV.INI error before converting anything when the file cannot

@@ -64,6 +64,18 @@ TEST_F(ConversionCommandTest, StopsAtTheFirstQuantityThatCannotBeConverted) {
   EXPECT_EQ(host.errors.dialogs.size(), 1u);
 }
 
+TEST_F(ConversionCommandTest, AQuantityWhoseHeaderFailsAfterItsRecordCountsAsConverted) {
+  FaultInjectingIo io;
+  ScopedPlatformIo scope(io);
+  io.FailNth(2, EACCES, IoCall::Open, "/G73.HED");  // the header's own rewrite, after the check
+  const CommandOutcome outcome = Run({0, 1});
+  EXPECT_FALSE(outcome.success);
+  EXPECT_EQ(outcome.converted, (std::vector<bool>{true, false}));
+  EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73Si);
+  EXPECT_EQ(ReadFile(dir.Path("G73.HED")), kG73Header);
+  EXPECT_EQ(ReadUnitTypeFile(dir.Path()), (UnitTypes{1, 0, 0, 0, 0, 0}));
+}
+
 TEST_F(ConversionCommandTest, RecordsTheUnitsEvenWhenNothingWasConverted) {
   EXPECT_TRUE(Run({}).success);
   EXPECT_EQ(Ini(), kIniAllOld);

@@ -111,12 +111,9 @@ TEST_F(WindowFaultTest, AFailureAtAnyPlatformCallLeavesFilesAndUnitsAgreeing) {
   FailEveryCall([](const CommandStates::Verdict&) {});
 }
 
-// Open defect: when a quantity's header fails after its record file was
-// replaced (failing calls in each header's rewrite), UnitType and SICONV.INI
-// say SI units but the item stays in the old-units list, from where it can
-// be converted a second time. Enable with the fix: the items move as the
-// unit state changed.
-TEST_F(WindowFaultTest, DISABLED_AFailureAtAnyPlatformCallLeavesTheListsAgreeing) {
+// Also when a quantity's header fails after its record file was replaced,
+// its item follows the unit state, so it cannot be converted a second time.
+TEST_F(WindowFaultTest, AFailureAtAnyPlatformCallLeavesTheListsAgreeing) {
   FailEveryCall([this](const CommandStates::Verdict& verdict) {
     EXPECT_EQ(Sorted(Captions(*form->ListBox1)), Filed(verdict.unitType, false));
     EXPECT_EQ(Sorted(Captions(*form->ListBox2)), Filed(verdict.unitType, true));
