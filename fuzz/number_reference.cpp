@@ -220,8 +220,12 @@ void CheckFloatField(std::string_view field, const ColumnFormat& format, long do
   const long double magnitude = std::fabs(value);
   if (format.letter == 'g') {
     const int p = GeneralPrecision(format);
-    CheckGeneral(*shape, body, p, magnitude < 1e-45L);
-    CheckValue(body, separator, value, magnitude * (0.5L * std::pow(10.0L, 1 - p) + 1e-17L) + tiny);
+    const bool belowFloats = magnitude < 1e-45L;
+    CheckGeneral(*shape, body, p, belowFloats);
+    // A leading 0 digit there leaves one significant digit fewer.
+    const int digits = belowFloats ? p - 1 : p;
+    CheckValue(body, separator, value,
+               magnitude * (0.5L * std::pow(10.0L, 1 - digits) + 1e-17L) + tiny);
     return;
   }
   const int decimals = !format.precision || *format.precision > 18 ? 2 : *format.precision;
