@@ -45,22 +45,34 @@ ssize_t PlatformIo::Write(int fd, const void* buffer, size_t size) {
   return static_cast<ssize_t>(done);
 }
 
-int PlatformIo::Fsync(int fd) { return ::fsync(fd); }
+int PlatformIo::Fsync(int fd) {
+  return ::fsync(fd);
+}
 
-int PlatformIo::Close(int fd) { return ::close(fd); }
+int PlatformIo::Close(int fd) {
+  return ::close(fd);
+}
 
-int PlatformIo::Unlink(const std::string& path) { return ::unlink(path.c_str()); }
+int PlatformIo::Unlink(const std::string& path) {
+  return ::unlink(path.c_str());
+}
 
 int PlatformIo::Rename(const std::string& from, const std::string& to, bool replace) {
   if (replace) return ::rename(from.c_str(), to.c_str());
   return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
 }
 
-PlatformIo& CurrentIo() { return current ? *current : SystemIo(); }
+PlatformIo& CurrentIo() {
+  return current ? *current : SystemIo();
+}
 
-ScopedPlatformIo::ScopedPlatformIo(PlatformIo& io) : previous_(current) { current = &io; }
+ScopedPlatformIo::ScopedPlatformIo(PlatformIo& io) : previous_(current) {
+  current = &io;
+}
 
-ScopedPlatformIo::~ScopedPlatformIo() { current = previous_; }
+ScopedPlatformIo::~ScopedPlatformIo() {
+  current = previous_;
+}
 
 int SyncFolder(const std::string& folder) {
   PlatformIo& io = CurrentIo();

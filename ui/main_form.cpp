@@ -7,11 +7,11 @@
 #include <memory>
 #include <utility>
 
+#include "state/regional_settings.h"
 #include "ui/fonts.h"
 #include "ui/form_bor_sel.h"
 #include "ui/form_version.h"
 #include "ui/guarded_handler.h"
-#include "state/regional_settings.h"
 #include "ui/window_placement.h"
 
 namespace siconv {

@@ -8,9 +8,9 @@
 
 #include "engine/error_report.h"
 #include "state/mounted_volumes.h"
+#include "state/regional_settings.h"
 #include "ui/program_windows.h"
 #include "ui/qt_error_ui.h"
-#include "state/regional_settings.h"
 
 namespace {
 
