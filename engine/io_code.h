@@ -14,6 +14,7 @@ inline constexpr int kTooManyOpenFiles = 4;
 inline constexpr int kAccessDenied = 5;
 inline constexpr int kNotReady = 21;
 inline constexpr int kSharingViolation = 32;
+inline constexpr int kLockViolation = 33;
 inline constexpr int kDiskFull = 112;
 inline constexpr int kAlreadyExists = 183;
 inline constexpr int kNameTooLong = 206;
