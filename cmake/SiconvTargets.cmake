@@ -3,9 +3,17 @@
 set(SICONV_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
                           -fno-sanitize-recover=all)
 
+# The platform folder whose implementation files a library takes beside its own.
+if(WIN32)
+  set(SICONV_PLATFORM win32)
+else()
+  set(SICONV_PLATFORM posix)
+endif()
+
 function(siconv_library name)
   cmake_parse_arguments(ARG "SANITIZED" "" "LINK" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/${SICONV_PLATFORM}/*.cpp)
   if(NOT sources)
     return()
   endif()
