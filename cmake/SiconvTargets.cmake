@@ -1,5 +1,6 @@
 # One library per source folder. Engine and state also get a copy built with
-# AddressSanitizer and UndefinedBehaviorSanitizer for their test runs.
+# AddressSanitizer and UndefinedBehaviorSanitizer for their test runs, where
+# the compiler has them (mingw-w64 has not).
 set(SICONV_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
                           -fno-sanitize-recover=all)
 
@@ -20,7 +21,7 @@ function(siconv_library name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LINK})
-  if(ARG_SANITIZED)
+  if(ARG_SANITIZED AND NOT WIN32)
     add_library(${name}_asan STATIC ${sources})
     target_include_directories(${name}_asan PUBLIC ${PROJECT_SOURCE_DIR})
     set(asan_links)
@@ -37,10 +38,12 @@ function(siconv_library name)
   endif()
 endfunction()
 
-# A GoogleTest program over every *.cpp of a test folder.
+# A GoogleTest program over every *.cpp of a test folder and of its platform
+# folder.
 function(siconv_gtest name)
   cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/${SICONV_PLATFORM}/*.cpp)
   if(NOT sources)
     return()
   endif()

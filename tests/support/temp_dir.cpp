@@ -1,14 +1,11 @@
 #include "tests/support/temp_dir.h"
 
-#include <stdlib.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <vector>
 
 namespace siconv {
 namespace fs = std::filesystem;
@@ -32,15 +29,6 @@ void MakeWritable(const std::string& root) {
 }
 
 }  // namespace
-
-TempDir::TempDir() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base && *base ? base : "/tmp") + "/siconv-test-XXXXXX";
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  if (!::mkdtemp(buffer.data())) Fail("mkdtemp", pattern);
-  path_ = buffer.data();
-}
 
 TempDir::~TempDir() {
   MakeWritable(path_);

@@ -8,7 +8,7 @@ namespace siconv {
 
 class TempDir {
  public:
-  TempDir();  // a new folder under $TMPDIR, or /tmp
+  TempDir();  // a new folder under $TMPDIR or /tmp; on Windows under %TEMP%
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
