@@ -7,6 +7,7 @@
 #include "engine/number_text.h"
 #include "engine/text_fields.h"
 #include "engine/verbatim_field.h"
+#include "engine/x87_precision.h"
 
 namespace siconv {
 namespace {
@@ -101,6 +102,7 @@ void ConvertLine(LineFile& in, LineFile& out, int direction, SeparatorMode mode,
 
 bool ConvertLines(LineFile& in, LineFile& out, int direction, SeparatorMode mode,
                   const ColumnTable& table, int lineCount, double factor) {
+  EnsureX87FullPrecision();
   if (lineCount == -1) {
     while (!AtEndOrRaise(in)) ConvertLine(in, out, direction, mode, table, factor);
     return true;
