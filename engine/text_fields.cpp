@@ -5,6 +5,7 @@
 
 #include "engine/exceptions.h"
 #include "engine/number_text.h"
+#include "engine/path_separator.h"
 
 namespace siconv {
 namespace {
@@ -90,7 +91,7 @@ std::int32_t RoundToInt(double x) {
 }
 
 std::string AddBackslash(std::string path) {
-  if (!path.empty() && path.back() != kPathSeparator) path.push_back(kPathSeparator);
+  if (!path.empty() && !IsPathSeparator(path.back())) path.push_back(PathSeparator());
   return path;
 }
 

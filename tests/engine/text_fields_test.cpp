@@ -82,13 +82,5 @@ TEST(RoundToInt, OutsideTheIntegerRangeIsAnOverflow) {
   EXPECT_THROW(RoundToInt(1e30), EOverflow);
 }
 
-TEST(AddBackslash, AppendsTheSeparatorOnce) {
-  EXPECT_EQ(AddBackslash("/"), "/");
-  EXPECT_EQ(AddBackslash("/data"), "/data/");
-  EXPECT_EQ(AddBackslash("/data/"), "/data/");
-  EXPECT_EQ(AddBackslash(""), "");
-  EXPECT_EQ(AddBackslash("/表"), "/表/");
-}
-
 }  // namespace
 }  // namespace siconv

@@ -1,0 +1,17 @@
+#include <gtest/gtest.h>
+
+#include "engine/text_fields.h"
+
+namespace siconv {
+namespace {
+
+TEST(AddBackslash, AppendsTheSeparatorOnce) {
+  EXPECT_EQ(AddBackslash("/"), "/");
+  EXPECT_EQ(AddBackslash("/data"), "/data/");
+  EXPECT_EQ(AddBackslash("/data/"), "/data/");
+  EXPECT_EQ(AddBackslash(""), "");
+  EXPECT_EQ(AddBackslash("/表"), "/表/");
+}
+
+}  // namespace
+}  // namespace siconv
