@@ -1,0 +1,19 @@
+#include <iostream>
+
+#include "cli/console.h"
+
+namespace siconv {
+
+std::vector<std::string> CommandLineArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv, argv + argc);
+}
+
+std::ostream& ConsoleOut() {
+  return std::cout;
+}
+
+std::ostream& ConsoleErr() {
+  return std::cerr;
+}
+
+}  // namespace siconv
