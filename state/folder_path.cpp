@@ -3,13 +3,17 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/path_separator.h"
+
 namespace siconv {
 
 namespace fs = std::filesystem;
 
 std::string ResolveFolder(const std::string& base, const std::string& path) {
-  std::string text = (fs::path(base) / path).lexically_normal().string();
-  if (text.size() > 1 && text.back() == '/') text.pop_back();
+  fs::path folder = (fs::path(base) / path).lexically_normal();
+  std::string text = folder.string();
+  // A root ("/", "C:\") keeps its separator, any other folder loses it.
+  if (folder.has_relative_path() && IsPathSeparator(text.back())) text.pop_back();
   return text;
 }
 
