@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+#include "engine/line_converter.h"
+#include "engine/line_file.h"
+#include "tests/support/temp_dir.h"
+
 namespace siconv {
 namespace {
 
@@ -43,6 +47,32 @@ TEST(X87PrecisionTest, LeavesOtherControlBitsAlone) {
   EnsureX87FullPrecision();
   EXPECT_EQ(ControlWord(), changed | 0x0300);
   LoadControlWord(saved);
+}
+
+// 670.467 kgf/cm2 in kN/m2: the product rounds to a different float at 53 bits.
+constexpr const char* kFixed[] = {"%13.6f"};
+constexpr int kScaled[] = {1};
+const ColumnTable kPressureColumn{kFixed, kScaled, 1};
+
+TEST(X87PrecisionTest, AConversionComputesWithSixtyFourBitsWhateverItFinds) {
+  TempDir dir;
+  WriteFile(dir.Path("G73.TXT"), "670.467\r\n");
+  LineFile in, out;
+  in.Bind(dir.Path("G73.TXT"));
+  out.Bind(dir.Path("KELDRAN.$$$"));
+  ASSERT_EQ(in.OpenRead(), 0);
+  ASSERT_EQ(out.OpenWrite(), 0);
+  const std::uint16_t saved = ControlWord();
+  LoadControlWord(static_cast<std::uint16_t>((saved & ~0x0300) | 0x0200));
+  ASSERT_EQ(ConvertLineText("670.467", kToSi, SeparatorMode::Commas, kPressureColumn, 98.0665),
+            " 65750.351562");
+  ConvertLines(in, out, kToSi, SeparatorMode::Commas, kPressureColumn, -1, 98.0665);
+  const std::uint16_t during = ControlWord();
+  LoadControlWord(saved);
+  EXPECT_EQ(during & 0x0300, 0x0300);
+  ASSERT_EQ(out.Close(), 0);
+  ASSERT_EQ(in.Close(), 0);
+  EXPECT_EQ(ReadFile(dir.Path("KELDRAN.$$$")), " 65750.351563\r\n");
 }
 
 }  // namespace
