@@ -8,10 +8,24 @@
 namespace siconv {
 
 namespace fs = std::filesystem;
+namespace {
+
+// Folder texts are UTF-8 on Windows, where std::filesystem would take a plain
+// std::string in another code page; on Linux this changes nothing.
+fs::path PathOf(const std::string& text) {
+  return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string TextOf(const fs::path& path) {
+  std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+}  // namespace
 
 std::string ResolveFolder(const std::string& base, const std::string& path) {
-  fs::path folder = (fs::path(base) / path).lexically_normal();
-  std::string text = folder.string();
+  fs::path folder = (PathOf(base) / PathOf(path)).lexically_normal();
+  std::string text = TextOf(folder);
   // A root ("/", "C:\") keeps its separator, any other folder loses it.
   if (folder.has_relative_path() && IsPathSeparator(text.back())) text.pop_back();
   return text;
@@ -19,7 +33,7 @@ std::string ResolveFolder(const std::string& base, const std::string& path) {
 
 std::vector<std::string> FolderNames(const std::string& folder) {
   std::vector<std::string> names;
-  for (const fs::path& part : fs::path(folder).relative_path()) names.push_back(part.string());
+  for (const fs::path& part : PathOf(folder).relative_path()) names.push_back(TextOf(part));
   return names;
 }
 
@@ -31,7 +45,7 @@ bool FolderContains(const std::string& outer, const std::string& folder) {
 std::string ProcessCurrentFolder() {
   std::error_code error;
   fs::path current = fs::current_path(error);
-  return error ? std::string("/") : ResolveFolder("/", current.string());
+  return error ? std::string("/") : ResolveFolder("/", TextOf(current));
 }
 
 }  // namespace siconv
