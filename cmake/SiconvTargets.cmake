@@ -40,7 +40,8 @@ endfunction()
 # A GoogleTest program over every *.cpp of a test folder.
 function(siconv_gtest name)
   cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/${SICONV_PLATFORM}/*.cpp)
   if(NOT sources)
     return()
   endif()
