@@ -1,10 +1,10 @@
 #include "cli/folder_conversion.h"
 
+#include "browser/file_list_model.h"
 #include "cli/quantity_selection.h"
 #include "engine/line_converter.h"
 #include "engine/quantity_catalogue.h"
 #include "state/conversion_command.h"
-#include "state/file_list_model.h"
 #include "state/folder_scan.h"
 #include "state/unit_type_file.h"
 

@@ -1,7 +1,7 @@
 #include "cli/list_command.h"
 
+#include "browser/file_list_model.h"
 #include "engine/quantity_catalogue.h"
-#include "state/file_list_model.h"
 #include "state/folder_scan.h"
 #include "state/unit_type_file.h"
 

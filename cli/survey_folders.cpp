@@ -1,12 +1,12 @@
 #include "cli/survey_folders.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <utility>
 
+#include "engine/file_system.h"
 #include "engine/text_fields.h"
 #include "state/folder_entries.h"
 #include "state/folder_path.h"
@@ -15,19 +15,22 @@
 namespace siconv {
 namespace {
 
-using FolderId = std::pair<dev_t, ino_t>;
+using FolderId = std::pair<std::uint64_t, std::uint64_t>;
 
 std::optional<FolderId> IdOf(const std::string& folder) {
-  struct stat info;
-  if (::stat(folder.c_str(), &info) != 0) return std::nullopt;
-  return FolderId{info.st_dev, info.st_ino};
+  FileStatus status;
+  if (CurrentFileSystem().Status(folder, Links::Follow, status) != 0 ||
+      status.kind == FileKind::Missing) {
+    return std::nullopt;
+  }
+  return FolderId{status.volume, status.index};
 }
 
 // Links are not followed below a given folder, as find(1) does not: a
 // folder keeps the one path it has in the tree.
 bool IsLink(const std::string& path) {
-  struct stat info;
-  return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+  FileStatus status;
+  return CurrentFileSystem().Status(path, Links::Own, status) == 0 && status.kind == FileKind::Link;
 }
 
 // Folders already walked in one tree, so that a mount of a folder inside

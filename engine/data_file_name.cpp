@@ -1,11 +1,10 @@
-#include <dirent.h>
-#include <sys/stat.h>
-
-#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/file_conversion.h"
+#include "engine/file_system.h"
+#include "engine/io_code.h"
 #include "engine/text_fields.h"
 
 namespace siconv {
@@ -21,16 +20,26 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+[[noreturn]] void RaiseLookupError(int code, const std::string& path) {
+  EInOutError error = MakeIoError(code);
+  error.SetPlace(path, 0);
+  throw error;
+}
+
 // The smallest matching entry name, so that the choice does not depend on
-// the order in which the folder happens to list its entries.
+// the order in which the folder happens to list its entries. A missing
+// folder has none; opening the name in it then tells what is missing.
 std::optional<std::string> FindIgnoringCase(const std::string& folder, const std::string& name) {
-  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.empty() ? "." : folder.c_str()), closedir);
-  if (!dir) return std::nullopt;
+  std::vector<FolderEntry> entries;
+  const std::string listed = folder.empty() ? "." : folder;
+  if (int code = CurrentFileSystem().ListFolder(listed, entries)) {
+    if (code == io_code::kFileNotFound || code == io_code::kPathNotFound) return std::nullopt;
+    RaiseLookupError(code, listed);
+  }
   std::optional<std::string> found;
-  while (const dirent* entry = readdir(dir.get())) {
-    std::string_view candidate = entry->d_name;
-    if (EqualsIgnoringAsciiCase(candidate, name) && (!found || candidate < *found)) {
-      found = std::string(candidate);
+  for (const FolderEntry& entry : entries) {
+    if (EqualsIgnoringAsciiCase(entry.name, name) && (!found || entry.name < *found)) {
+      found = entry.name;
     }
   }
   return found;
@@ -40,8 +49,11 @@ std::optional<std::string> FindIgnoringCase(const std::string& folder, const std
 
 std::string ResolveDataFile(const std::string& folder, const std::string& name) {
   const std::string exact = AddBackslash(folder) + name;
-  struct stat st;
-  if (lstat(exact.c_str(), &st) == 0) return exact;
+  FileStatus status;
+  if (int code = CurrentFileSystem().Status(exact, Links::Own, status)) {
+    RaiseLookupError(code, exact);
+  }
+  if (status.kind != FileKind::Missing) return exact;
   if (auto other = FindIgnoringCase(folder, name)) return AddBackslash(folder) + *other;
   return exact;
 }

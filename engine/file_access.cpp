@@ -1,14 +1,15 @@
 #include "engine/file_access.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include "engine/file_system.h"
+#include "engine/io_code.h"
 
 namespace siconv {
 
-bool IsReadOnlyFile(const std::string& path) {
-  struct stat st;
-  if (stat(path.c_str(), &st) != 0) return false;
-  return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0;
+int ReplaceableCode(const std::string& path) {
+  FileStatus status;
+  if (int code = CurrentFileSystem().Status(path, Links::Follow, status)) return code;
+  const bool readOnly = status.kind != FileKind::Missing && status.readOnly;
+  return readOnly ? io_code::kAccessDenied : 0;
 }
 
 }  // namespace siconv

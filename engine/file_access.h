@@ -5,6 +5,8 @@
 
 namespace siconv {
 
-bool IsReadOnlyFile(const std::string& path);
+// 0 when path is missing or may be replaced, 5 when it is read-only, else
+// the IoCode of the failed look.
+int ReplaceableCode(const std::string& path);
 
 }  // namespace siconv

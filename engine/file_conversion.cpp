@@ -11,9 +11,6 @@
 namespace siconv {
 namespace {
 
-// Where a checking pass writes: converted text that nobody keeps.
-constexpr const char* kNullOutput = "/dev/null";
-
 using LineWriter = std::function<void(LineFile& in, LineFile& out)>;
 
 void WriteRecordLines(LineFile& in, LineFile& out, int direction, int q) {
@@ -63,7 +60,19 @@ class PendingOutput {
 };
 
 std::string OutputPath(const ConversionContext& ctx) {
-  return ctx.dryRun ? kNullOutput : AddBackslash(ctx.dataFolder) + kTemporaryFileName;
+  return AddBackslash(ctx.dataFolder) + kTemporaryFileName;
+}
+
+// The temporary file is always a new file of our own: a stale one is
+// removed by its name, and nothing found in its place is ever written
+// through. A checking pass writes converted text that nobody keeps.
+int OpenOutput(const ConversionContext& ctx) {
+  if (ctx.dryRun) return ctx.outFile.OpenWrite(OpenMode::Discard);
+  const int removed = ctx.outFile.Remove();
+  if (removed != 0 && removed != io_code::kFileNotFound) return removed;
+  const int code = ctx.outFile.OpenWrite(OpenMode::CreateNew);
+  if (code != 0 && code != io_code::kAlreadyExists) ctx.outFile.Remove();
+  return code;
 }
 
 // Opens the source and the output; an open failure is reported and gives false.
@@ -75,7 +84,7 @@ bool OpenPair(ConversionContext& ctx, const std::string& source) {
   }
   const std::string output = OutputPath(ctx);
   ctx.outFile.Bind(output);
-  if (ctx.outFile.OpenWrite() != 0) {
+  if (OpenOutput(ctx) != 0) {
     ctx.host.ShowOpenError(output);
     CheckIo(ctx.inFile.Close());
     return false;
@@ -93,7 +102,7 @@ void RecordUnit(ConversionContext& ctx, int direction, int q) {
 void Replace(ConversionContext& ctx, const std::string& source, PendingOutput& pending,
              int direction, int q) {
   if (ctx.dryRun) {
-    if (IsReadOnlyFile(source)) throw MakeIoError(io_code::kAccessDenied);
+    CheckIo(ReplaceableCode(source));
     pending.Commit();
     return;
   }
@@ -134,8 +143,8 @@ bool HeaderConverts(ConversionContext& ctx, int direction, int q) {
     ctx.host.ShowOpenError(path);
     return false;
   }
-  out.Bind(kNullOutput);
-  CheckIo(out.OpenWrite());
+  out.Bind(OutputPath(ctx));
+  CheckIo(out.OpenWrite(OpenMode::Discard));
   WriteNotingPlace([&](LineFile& i, LineFile& o) { WriteHeaderLines(i, o, direction, q); }, in,
                    out);
   CheckIo(in.Close());

@@ -38,7 +38,8 @@ struct ConversionContext {
 };
 
 // The path of a data-folder file: the name itself if it exists, else the
-// first entry equal to it ignoring ASCII case, else the name itself.
+// first entry equal to it ignoring ASCII case, else the name itself. Raises
+// EInOutError when the name cannot be looked up.
 std::string ResolveDataFile(const std::string& folder, const std::string& name);
 
 bool ConvertDataFile(ConversionContext& ctx, int direction, int quantity);

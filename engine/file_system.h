@@ -31,6 +31,7 @@ enum class OpenMode {
   Discard,
 };
 
+// Device: a character device; a block device is Other.
 enum class FileKind { Missing, Regular, Folder, Link, Fifo, Device, Other };
 
 // Whether a path's last component is followed when it is a link.
@@ -39,7 +40,8 @@ enum class Links { Follow, Own };
 struct FileStatus {
   FileKind kind = FileKind::Missing;
   // Nobody may write it (no write permission at all), or this process may
-  // not; for a folder: no file can be created in it.
+  // not; for a folder: no file can be created in it. The status of a handle
+  // tells only the first.
   bool readOnly = false;
   std::uint64_t size = 0;
   // Permission bits, owner and group, as CopyAttributes takes them.
@@ -94,8 +96,8 @@ class FileSystem {
   // and group where this process may set them.
   virtual int CopyAttributes(FileHandle file, const FileStatus& from) = 0;
 
-  // Renames from over an existing or missing to in one step, then makes the
-  // folder of to durable (a file system that cannot do that counts as done).
+  // Renames from over an existing or missing to in one step. SyncFolder then
+  // makes the change durable.
   virtual int Replace(const std::string& from, const std::string& to) = 0;
   // Renames from to to; never replaces anything (183).
   virtual int Rename(const std::string& from, const std::string& to) = 0;
@@ -108,6 +110,8 @@ class FileSystem {
   // another process holds it. Closing the handle releases it, and so does
   // the end of the process however it ends.
   virtual int LockFolder(const std::string& folder, FileHandle& lock) = 0;
+  // Makes the folder's entries durable; a file system that cannot do that
+  // counts as done.
   virtual int SyncFolder(const std::string& folder) = 0;
 };
 

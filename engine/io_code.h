@@ -25,10 +25,6 @@ inline constexpr int kNotOpenForWriting = 105;
 inline constexpr int kOther = 31;
 }  // namespace io_code
 
-// The IoCode for an errno of a call on path (ENOENT tells a missing file from
-// a missing folder by looking at the folder).
-int IoCodeFromErrno(int error, const std::string& path);
-
 EInOutError MakeIoError(int ioCode);
 
 // Raises MakeIoError(ioCode) for any code but 0.

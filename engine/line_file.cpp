@@ -1,17 +1,11 @@
 #include "engine/line_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <filesystem>
 #include <utility>
 
 #include "engine/file_access.h"
+#include "engine/file_system.h"
 #include "engine/io_code.h"
-#include "engine/platform_io.h"
 
 namespace siconv {
 namespace {
@@ -20,38 +14,33 @@ constexpr char kEndMarker = 0x1A;
 constexpr char kCr = 0x0D;
 constexpr char kLf = 0x0A;
 
-int LastIoCode(const std::string& path) {
-  return IoCodeFromErrno(errno, path);
-}
-
-// rename() says ENOENT both for a vanished source and for a missing target
-// folder; blame the one that is really missing.
-int RenameIoCode(const std::string& from, const std::string& to) {
-  int error = errno;
-  bool sourceExists = ::access(from.c_str(), F_OK) == 0;
-  return IoCodeFromErrno(error, error == ENOENT && sourceExists ? to : from);
-}
-
 // A folder cannot be read as a file (as the platform refuses to open one);
-// only a regular file, a FIFO or a character device can be written.
-int HandleTypeCode(int fd, LineFile::State state) {
-  struct stat st;
-  if (::fstat(fd, &st) != 0) return IoCodeFromErrno(errno, {});
+// only a regular file, a FIFO or a device can be written.
+int HandleTypeCode(FileHandle file, LineFile::State state) {
+  FileStatus status;
+  if (int code = CurrentFileSystem().Status(file, status)) return code;
   if (state == LineFile::State::Reading) {
-    return S_ISDIR(st.st_mode) ? io_code::kAccessDenied : 0;
+    return status.kind == FileKind::Folder ? io_code::kAccessDenied : 0;
   }
-  bool writable = S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode);
+  const bool writable = status.kind == FileKind::Regular || status.kind == FileKind::Fifo ||
+                        status.kind == FileKind::Device;
   return writable ? 0 : io_code::kNotOpenForWriting;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return {};
+  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 }  // namespace
 
 LineFile::~LineFile() {
-  if (fd_ >= 0) ReleaseHandle();
+  if (file_.IsOpen()) ReleaseHandle();
 }
 
 void LineFile::Bind(std::string name) {
-  if (fd_ >= 0) ReleaseHandle();
+  if (file_.IsOpen()) ReleaseHandle();
   name_ = std::move(name);
   state_ = State::Closed;
   position_ = 0;
@@ -59,17 +48,17 @@ void LineFile::Bind(std::string name) {
   linesRead_ = 0;
 }
 
-int LineFile::OpenAs(State state, int flags) {
+int LineFile::OpenAs(State state, OpenMode mode) {
   if (state_ == State::Unbound) return io_code::kNotBound;
-  if (fd_ >= 0) Close();
-  int fd = CurrentIo().Open(name_, flags, 0666);
-  if (fd < 0) return LastIoCode(name_);
-  fd_ = fd;
+  if (file_.IsOpen()) Close();
+  FileHandle file;
+  if (int code = CurrentFileSystem().Open(name_, mode, file)) return code;
+  file_ = file;
   state_ = state;
   position_ = 0;
   fill_ = 0;
   linesRead_ = 0;
-  if (int code = HandleTypeCode(fd, state)) {
+  if (int code = HandleTypeCode(file, state)) {
     ReleaseHandle();
     return code;
   }
@@ -77,25 +66,25 @@ int LineFile::OpenAs(State state, int flags) {
 }
 
 int LineFile::OpenRead() {
-  return OpenAs(State::Reading, O_RDONLY);
+  return OpenAs(State::Reading, OpenMode::ReadExisting);
 }
 
-int LineFile::OpenWrite() {
-  return OpenAs(State::Writing, O_WRONLY | O_CREAT | O_TRUNC);
+int LineFile::OpenWrite(OpenMode mode) {
+  return OpenAs(State::Writing, mode);
 }
 
 int LineFile::Refill() {
   position_ = 0;
   fill_ = 0;
-  ssize_t n = CurrentIo().Read(fd_, buffer_.data(), kBufferSize);
-  if (n < 0) return LastIoCode(name_);
+  std::size_t n = 0;
+  if (int code = CurrentFileSystem().Read(file_, buffer_.data(), kBufferSize, n)) return code;
   if (n == 0) {
     // The end stands in the buffer as a marker that is never consumed, so no
     // further read is made.
     buffer_[0] = kEndMarker;
     n = 1;
   }
-  fill_ = static_cast<std::size_t>(n);
+  fill_ = n;
   return 0;
 }
 
@@ -157,15 +146,12 @@ int LineFile::WriteLine(std::string_view text) {
 
 int LineFile::FlushBlock(std::size_t count) {
   if (count == 0) return 0;
-  if (CurrentIo().Write(fd_, buffer_.data(), count) < 0) return LastIoCode(name_);
-  return 0;
+  return CurrentFileSystem().Write(file_, buffer_.data(), count);
 }
 
 int LineFile::ReleaseHandle() {
   state_ = State::Closed;
-  int fd = std::exchange(fd_, -1);
-  if (CurrentIo().Close(fd) != 0) return LastIoCode(name_);
-  return 0;
+  return CurrentFileSystem().Close(std::exchange(file_, FileHandle{}));
 }
 
 int LineFile::Close() {
@@ -180,32 +166,29 @@ int LineFile::Close() {
 int LineFile::CloseSynced() {
   if (state_ != State::Writing) return Close();
   int code = FlushBlock(std::exchange(position_, 0));
-  if (code == 0 && CurrentIo().Fsync(fd_) != 0) code = LastIoCode(name_);
+  if (code == 0) code = CurrentFileSystem().Flush(file_);
   int closeCode = Close();
   return code != 0 ? code : closeCode;
 }
 
 int LineFile::Remove() {
   if (state_ == State::Unbound) return io_code::kNotBound;
-  if (CurrentIo().Unlink(name_) != 0) return LastIoCode(name_);
-  return 0;
+  return CurrentFileSystem().Remove(name_);
 }
 
 int LineFile::MoveTo(const std::string& newName) {
   if (state_ != State::Closed) return io_code::kNotBound;
-  if (CurrentIo().Rename(name_, newName, false) != 0) return RenameIoCode(name_, newName);
+  if (int code = CurrentFileSystem().Rename(name_, newName)) return code;
   name_ = newName;
   return 0;
 }
 
 int LineFile::ReplaceOnto(const std::string& target) {
   if (state_ != State::Closed) return io_code::kNotBound;
-  if (IsReadOnlyFile(target)) return io_code::kAccessDenied;
-  if (CurrentIo().Rename(name_, target, true) != 0) return RenameIoCode(name_, target);
+  if (int code = ReplaceableCode(target)) return code;
+  if (int code = CurrentFileSystem().Replace(name_, target)) return code;
   name_ = target;
-  std::string folder = std::filesystem::path(target).parent_path().string();
-  if (int error = SyncFolder(folder)) return IoCodeFromErrno(error, folder);
-  return 0;
+  return CurrentFileSystem().SyncFolder(FolderOf(target));
 }
 
 }  // namespace siconv

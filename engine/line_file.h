@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/file_system.h"
+
 namespace siconv {
 
 class LineFile {
@@ -24,7 +26,8 @@ class LineFile {
   // open is closed first.
   void Bind(std::string name);
   int OpenRead();
-  int OpenWrite();  // creates or empties; 105 for a target that is no file
+  // Rewrite creates or empties; 105 for a target that is no file.
+  int OpenWrite(OpenMode mode = OpenMode::Rewrite);
   int ReadLine(std::string& text);
   int AtEnd(bool& atEnd);
   int WriteLine(std::string_view text);
@@ -45,14 +48,14 @@ class LineFile {
   long LinesRead() const { return linesRead_; }
 
  private:
-  int OpenAs(State state, int flags);
+  int OpenAs(State state, OpenMode mode);
   int Refill();
   int FlushBlock(std::size_t count);
   int ReleaseHandle();
 
   std::string name_;
   State state_ = State::Unbound;
-  int fd_ = -1;
+  FileHandle file_;
   std::array<char, kBufferSize> buffer_{};
   std::size_t position_ = 0;
   std::size_t fill_ = 0;

@@ -18,7 +18,7 @@
 #include "engine/number_text.h"
 #include "engine/quantity_catalogue.h"
 #include "fuzz/fuzz_check.h"
-#include "fuzz/memory_io.h"
+#include "fuzz/memory_file_system.h"
 #include "fuzz/number_reference.h"
 #include "fuzz/text_reference.h"
 
@@ -218,8 +218,8 @@ FileOutcome ExpectedFile(std::string_view bytes, const Recipe& r, int direction)
 // A failure leaves only the whole blocks written before it.
 void CheckFile(std::string_view bytes, const Recipe& r, int direction) {
   const FileOutcome expected = ExpectedFile(bytes, r, direction);
-  MemoryIo io{std::string(bytes)};
-  ScopedPlatformIo scope(io);
+  MemoryFileSystem io{std::string(bytes)};
+  ScopedFileSystem scope(io);
   LineFile in;
   LineFile out;
   in.Bind("input");

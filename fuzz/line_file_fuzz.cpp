@@ -10,7 +10,7 @@
 
 #include "engine/line_file.h"
 #include "fuzz/fuzz_check.h"
-#include "fuzz/memory_io.h"
+#include "fuzz/memory_file_system.h"
 #include "fuzz/text_reference.h"
 
 namespace siconv::fuzz {
@@ -45,8 +45,8 @@ void CheckReadPastEnd(LineFile& in) {
 }
 
 void CheckReading(std::string_view bytes, const std::vector<std::string>& expected) {
-  MemoryIo io{std::string(bytes), Pieces(bytes)};
-  ScopedPlatformIo scope(io);
+  MemoryFileSystem io{std::string(bytes), Pieces(bytes)};
+  ScopedFileSystem scope(io);
   LineFile in;
   in.Bind("input");
   Require(in.OpenRead() == 0, "OpenRead failed");
@@ -58,8 +58,8 @@ void CheckReading(std::string_view bytes, const std::vector<std::string>& expect
 
 // ReadLine alone, without asking AtEnd first, gives the same lines.
 void CheckReadingWithoutAtEnd(std::string_view bytes, const std::vector<std::string>& expected) {
-  MemoryIo io{std::string(bytes)};
-  ScopedPlatformIo scope(io);
+  MemoryFileSystem io{std::string(bytes)};
+  ScopedFileSystem scope(io);
   LineFile in;
   in.Bind("input");
   Require(in.OpenRead() == 0, "OpenRead failed");
@@ -71,8 +71,8 @@ void CheckReadingWithoutAtEnd(std::string_view bytes, const std::vector<std::str
 }
 
 void CheckWriting(const std::vector<std::string>& lines) {
-  MemoryIo io{std::string()};
-  ScopedPlatformIo scope(io);
+  MemoryFileSystem io{std::string()};
+  ScopedFileSystem scope(io);
   LineFile out;
   out.Bind("output");
   Require(out.OpenWrite() == 0, "OpenWrite failed");

@@ -1,16 +1,12 @@
 #include "state/unit_type_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <optional>
 #include <vector>
 
 #include "engine/file_access.h"
+#include "engine/file_system.h"
 #include "engine/io_code.h"
 #include "engine/number_text.h"
-#include "engine/platform_io.h"
 #include "engine/text_fields.h"
 #include "state/ini_text.h"
 #include "state/integer_text.h"
@@ -27,19 +23,25 @@ std::string KeyName(std::size_t k) {
 
 struct FileContent {
   std::string bytes;
-  int error = 0;  // errno of the failed call, 0 when read whole
+  int code = 0;  // IoCode of the failed call, 0 when read whole
 };
 
+bool IsMissing(int code) {
+  return code == io_code::kFileNotFound || code == io_code::kPathNotFound;
+}
+
 FileContent ReadWholeFile(const std::string& path) {
-  PlatformIo& io = CurrentIo();
+  FileSystem& fs = CurrentFileSystem();
   FileContent file;
-  int fd = io.Open(path, O_RDONLY, 0);
-  if (fd < 0) return {{}, errno};
+  FileHandle handle;
+  if ((file.code = fs.Open(path, OpenMode::ReadExisting, handle)) != 0) return file;
   char buffer[4096];
-  ssize_t n;
-  while ((n = io.Read(fd, buffer, sizeof buffer)) > 0) file.bytes.append(buffer, n);
-  if (n < 0) file.error = errno;
-  if (io.Close(fd) != 0 && file.error == 0) file.error = errno;
+  std::size_t got = 0;
+  while ((file.code = fs.Read(handle, buffer, sizeof buffer, got)) == 0 && got > 0) {
+    file.bytes.append(buffer, got);
+  }
+  const int closeCode = fs.Close(handle);
+  if (file.code == 0) file.code = closeCode;
   return file;
 }
 
@@ -53,21 +55,30 @@ std::vector<IniSetting> Settings(const UnitTypes& unitType) {
 
 // content goes to a temporary file of the folder, made durable, then renamed
 // over path, so that path always holds either its old or its new content.
+// The new file takes the old one's permissions and owner when there was one.
 bool ReplaceFile(const std::string& folder, const std::string& path, const std::string& content,
-                 mode_t mode) {
-  PlatformIo& io = CurrentIo();
-  std::string temporary = AddBackslash(folder) + kTemporaryUnitTypeFileName;
-  int fd = io.Open(temporary, O_WRONLY | O_CREAT | O_TRUNC, mode);
-  if (fd < 0) return false;
-  bool written =
-      io.Write(fd, content.data(), content.size()) == static_cast<ssize_t>(content.size()) &&
-      io.Fsync(fd) == 0;
-  bool closed = io.Close(fd) == 0;
-  if (!written || !closed || io.Rename(temporary, path, true) != 0) {
-    io.Unlink(temporary);
+                 const std::optional<FileStatus>& old) {
+  FileSystem& fs = CurrentFileSystem();
+  const std::string temporary = AddBackslash(folder) + kTemporaryUnitTypeFileName;
+  FileHandle handle;
+  if (fs.Open(temporary, OpenMode::Rewrite, handle) != 0) return false;
+  const bool written = fs.Write(handle, content.data(), content.size()) == 0 &&
+                       (!old || fs.CopyAttributes(handle, *old) == 0) && fs.Flush(handle) == 0;
+  const bool closed = fs.Close(handle) == 0;
+  if (!written || !closed || fs.Replace(temporary, path) != 0) {
+    fs.Remove(temporary);
     return false;
   }
-  return SyncFolder(folder) == 0;
+  return fs.SyncFolder(folder) == 0;
+}
+
+// The file's path, or nothing when the folder cannot be looked at.
+std::optional<std::string> LookUpUnitTypeFile(const std::string& dataFolder) {
+  try {
+    return UnitTypeFilePath(dataFolder);
+  } catch (const EInOutError&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -80,11 +91,11 @@ UnitTypes ReadUnitTypeFile(const std::string& dataFolder) {
   UnitTypes unitType{};
   const std::string path = UnitTypeFilePath(dataFolder);
   FileContent file = ReadWholeFile(path);
-  if (file.error == ENOENT) return unitType;
+  if (IsMissing(file.code)) return unitType;
   // Guessing "old units" for a file that is there but cannot be read would
   // let the next command scale SI data a second time.
-  if (file.error != 0) {
-    EInOutError error = MakeIoError(IoCodeFromErrno(file.error, path));
+  if (file.code != 0) {
+    EInOutError error = MakeIoError(file.code);
     error.SetPlace(path, 0);
     throw error;
   }
@@ -95,28 +106,37 @@ UnitTypes ReadUnitTypeFile(const std::string& dataFolder) {
 }
 
 void WriteUnitTypeFile(const std::string& dataFolder, const UnitTypes& unitType) {
-  std::string path = UnitTypeFilePath(dataFolder);
-  struct stat status;
-  bool exists = ::stat(path.c_str(), &status) == 0;
-  if (exists && IsReadOnlyFile(path)) throw UnitTypeFileWriteError(dataFolder);
+  const std::optional<std::string> found = LookUpUnitTypeFile(dataFolder);
+  if (!found) throw UnitTypeFileWriteError(dataFolder);
+  const std::string& path = *found;
+  FileStatus status;
+  if (CurrentFileSystem().Status(path, Links::Follow, status) != 0 || status.readOnly) {
+    throw UnitTypeFileWriteError(dataFolder);
+  }
+  const bool exists = status.kind != FileKind::Missing;
   FileContent old = ReadWholeFile(path);
-  if (old.error != 0 && old.error != ENOENT) throw UnitTypeFileWriteError(dataFolder);
+  if (old.code != 0 && !IsMissing(old.code)) throw UnitTypeFileWriteError(dataFolder);
   std::string content = SetIniValues(old.bytes, kSection, Settings(unitType));
-  mode_t mode = exists ? status.st_mode & 07777 : 0666;
-  if (!ReplaceFile(dataFolder, path, content, mode)) throw UnitTypeFileWriteError(dataFolder);
+  if (!ReplaceFile(dataFolder, path, content, exists ? std::optional(status) : std::nullopt)) {
+    throw UnitTypeFileWriteError(dataFolder);
+  }
 }
 
 bool CanWriteUnitTypeFile(const std::string& dataFolder) {
-  std::string path = UnitTypeFilePath(dataFolder);
-  if (IsReadOnlyFile(path)) return false;
-  // Creating the temporary file and renaming it need a writable folder;
-  // access() also reports a read-only mount (EROFS).
-  std::string folder = dataFolder.empty() ? "." : dataFolder;
-  return ::access(folder.c_str(), W_OK | X_OK) == 0;
+  const std::optional<std::string> path = LookUpUnitTypeFile(dataFolder);
+  if (!path || ReplaceableCode(*path) != 0) return false;
+  // Creating the temporary file and renaming it need a writable folder.
+  FileStatus folder;
+  return CurrentFileSystem().Status(dataFolder.empty() ? "." : dataFolder, Links::Follow, folder) ==
+             0 &&
+         folder.kind == FileKind::Folder && !folder.readOnly;
 }
 
 Exception UnitTypeFileWriteError(const std::string& dataFolder) {
-  return Exception(FormatText("%s に書き込めません", {UnitTypeFilePath(dataFolder)}));
+  // Looking the name up again may fail for the reason the write did.
+  const std::string path =
+      LookUpUnitTypeFile(dataFolder).value_or(AddBackslash(dataFolder) + kUnitTypeFileName);
+  return Exception(FormatText("%s に書き込めません", {path}));
 }
 
 }  // namespace siconv

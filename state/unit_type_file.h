@@ -8,6 +8,7 @@ namespace siconv {
 
 inline constexpr const char* kUnitTypeFileName = "SICONV.INI";
 
+// Raises EInOutError when the folder cannot be looked at.
 std::string UnitTypeFilePath(const std::string& dataFolder);
 
 // All six entries; 0 for whatever is missing or rejected. A file that is

@@ -5,7 +5,7 @@
 // highlight.
 #include <QListWidget>
 
-#include "state/folder_list_model.h"
+#include "browser/folder_list_model.h"
 
 namespace siconv {
 

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <vector>
 
-#include "state/volume_list.h"
+#include "browser/volume_list.h"
 
 namespace siconv {
 

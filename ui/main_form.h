@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "browser/file_list_model.h"
+#include "browser/folder_list_model.h"
+#include "browser/volume_chooser.h"
 #include "engine/file_conversion.h"
 #include "engine/line_file.h"
-#include "state/file_list_model.h"
-#include "state/folder_list_model.h"
-#include "state/volume_chooser.h"
 #include "ui_main_form.h"
 
 class QLabel;

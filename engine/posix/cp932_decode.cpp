@@ -2,7 +2,7 @@
 
 #include <iconv.h>
 
-#include <cerrno>
+#include <algorithm>
 
 namespace siconv {
 namespace {
@@ -19,25 +19,26 @@ class Converter {
   Converter& operator=(const Converter&) = delete;
 
   std::string Convert(std::string_view bytes) {
-    std::string out;
     if (cd_ == reinterpret_cast<iconv_t>(-1)) return Fallback(bytes);
+    // Room for three bytes per input byte: the most a CP932 byte becomes,
+    // U+FFFD included, so iconv never runs out of room and every failure is
+    // a byte that does not decode.
+    std::string out(3 * bytes.size(), '\0');
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     char* in = const_cast<char*>(bytes.data());
     size_t inLeft = bytes.size();
-    char chunk[256];
+    char* outPtr = out.data();
+    size_t outLeft = out.size();
     while (inLeft > 0) {
-      char* outPtr = chunk;
-      size_t outLeft = sizeof chunk;
-      size_t r = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
-      out.append(chunk, static_cast<size_t>(outPtr - chunk));
-      if (r == static_cast<size_t>(-1) && errno != E2BIG) {
-        // An undecodable or cut-off character: one replacement, skip a byte.
-        out.append(kReplacement);
-        ++in;
-        --inLeft;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-      }
+      if (iconv(cd_, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) break;
+      // An undecodable or cut-off character: one replacement, skip a byte.
+      outPtr = std::copy(kReplacement.begin(), kReplacement.end(), outPtr);
+      outLeft -= kReplacement.size();
+      ++in;
+      --inLeft;
+      iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     }
+    out.resize(static_cast<size_t>(outPtr - out.data()));
     return out;
   }
 

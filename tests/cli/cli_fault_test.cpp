@@ -5,16 +5,16 @@
 // system's text with exit status 1. A run that exits with 0 converted all.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "engine/io_code.h"
 #include "engine/line_converter.h"
 #include "state/unit_type_file.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/support/command_states.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/ram_temp_base.h"
 #include "tests/support/temp_dir.h"
 
@@ -47,8 +47,8 @@ class CliFaultTest : public ::testing::Test {
     for (int n = 1; n <= calls; ++n) {
       SCOPED_TRACE("failing call " + std::to_string(n) + " of " + std::to_string(calls));
       const std::string folder = Copy(source, "run");
-      FaultInjectingIo io;
-      io.FailNth(n, EIO);
+      FaultInjectingFileSystem io;
+      io.FailNth(n, io_code::kOther);
       const CliRun run = Run(folder, named, io);
       ASSERT_TRUE(io.FaultFired());
       const bool unitFileError = Has(run.err, folder + "/SICONV.INI に書き込めません");
@@ -72,16 +72,16 @@ class CliFaultTest : public ::testing::Test {
     return folder;
   }
 
-  static CliRun Run(const std::string& folder, const std::vector<int>& named, PlatformIo& io) {
+  static CliRun Run(const std::string& folder, const std::vector<int>& named, FileSystem& io) {
     std::vector<std::string> args = {"to-si", "--quiet"};
     for (int q : named) args.insert(args.end(), {"-q", std::to_string(q)});
     args.push_back(folder);
-    ScopedPlatformIo scope(io);
+    ScopedFileSystem scope(io);
     return RunCliWith(args);
   }
 
   int Calls(const std::string& source, const std::vector<int>& named) {
-    FaultInjectingIo counter;
+    FaultInjectingFileSystem counter;
     const CliRun run = Run(Copy(source, "clean"), named, counter);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     return counter.Count();

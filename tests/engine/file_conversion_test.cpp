@@ -1,17 +1,17 @@
 #include "engine/file_conversion.h"
+#include "engine/io_code.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <map>
 #include <string>
 
 #include "engine/line_converter.h"
 #include "engine/quantity_catalogue.h"
 #include "tests/support/conversion_rig.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 
@@ -206,9 +206,9 @@ TEST_F(FailedConversionTest, OverflowInTheHeaderLeavesTheRecordUnchanged) {
 }
 
 TEST_F(FailedConversionTest, TemporaryFileThatCannotBeCreatedIsReported) {
-  FaultInjectingIo io;
-  ScopedPlatformIo scope(io);
-  io.FailNth(1, EACCES, IoCall::Open, kTemporaryFileName);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem scope(io);
+  io.FailNth(1, io_code::kAccessDenied, FsCall::Open, kTemporaryFileName);
   EXPECT_FALSE(Convert(kToSi, 0));
   ExpectOneOpenError(kTemporaryFileName);
   ExpectUntouched();
@@ -239,8 +239,8 @@ TEST(FileConversionFaults, FailureAtAnyPlatformCallLeavesWholeFiles) {
   int calls = 0;
   {
     G73Run clean;
-    FaultInjectingIo counter;
-    ScopedPlatformIo scope(counter);
+    FaultInjectingFileSystem counter;
+    ScopedFileSystem scope(counter);
     ASSERT_TRUE(ConvertQuantity(clean.ctx, kToSi, 0));
     calls = counter.Count();
   }
@@ -248,9 +248,9 @@ TEST(FileConversionFaults, FailureAtAnyPlatformCallLeavesWholeFiles) {
   for (int n = 1; n <= calls; ++n) {
     SCOPED_TRACE("failing call " + std::to_string(n));
     G73Run run;
-    FaultInjectingIo io;
-    ScopedPlatformIo scope(io);
-    io.FailNth(n, EIO);
+    FaultInjectingFileSystem io;
+    ScopedFileSystem scope(io);
+    io.FailNth(n, io_code::kOther);
     bool reported = false;
     try {
       reported = !ConvertQuantity(run.ctx, kToSi, 0);

@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -10,7 +9,7 @@
 
 #include "engine/io_code.h"
 #include "engine/line_file.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -146,29 +145,29 @@ TEST(LineFileOpen, OperationsInTheWrongStateReturnTheLayersOwnCodes) {
 TEST(LineFileOpen, AnOpenHandleIsReleasedByRebindReopenAndDestruction) {
   TempDir dir;
   WriteFile(dir.Path("f"), "x\r\n");
-  FaultInjectingIo io;
-  ScopedPlatformIo installed(io);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem installed(io);
   {
     LineFile file;
     file.Bind(dir.Path("f"));
     ASSERT_EQ(file.OpenRead(), 0);
     ASSERT_EQ(file.OpenRead(), 0);  // closes the first handle
-    EXPECT_EQ(io.Count(IoCall::Close), 1);
+    EXPECT_EQ(io.Count(FsCall::Close), 1);
     file.Bind(dir.Path("f"));
-    EXPECT_EQ(io.Count(IoCall::Close), 2);
+    EXPECT_EQ(io.Count(FsCall::Close), 2);
     EXPECT_EQ(file.GetState(), LineFile::State::Closed);
     ASSERT_EQ(file.OpenWrite(), 0);
   }
-  EXPECT_EQ(io.Count(IoCall::Open), 3);
-  EXPECT_EQ(io.Count(IoCall::Close), 3);
+  EXPECT_EQ(io.Count(FsCall::Open), 3);
+  EXPECT_EQ(io.Count(FsCall::Close), 3);
 }
 
 TEST(LineFileOpen, TooManyOpenFilesHasItsOwnCode) {
   TempDir dir;
   WriteFile(dir.Path("f"), "");
-  FaultInjectingIo io;
-  ScopedPlatformIo installed(io);
-  io.FailNth(1, EMFILE, IoCall::Open);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem installed(io);
+  io.FailNth(1, io_code::kTooManyOpenFiles, FsCall::Open);
   LineFile file;
   file.Bind(dir.Path("f"));
   EXPECT_EQ(file.OpenRead(), io_code::kTooManyOpenFiles);

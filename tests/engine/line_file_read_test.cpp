@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <string>
 #include <vector>
 
 #include "engine/io_code.h"
 #include "engine/line_file.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -129,15 +128,15 @@ TEST(LineFileRead, EveryReadAsksForOneBlockAndNoneFollowsTheEnd) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     WriteFile(dir.Path("in"), c.bytes);
-    FaultInjectingIo io;
-    ScopedPlatformIo installed(io);
+    FaultInjectingFileSystem io;
+    ScopedFileSystem installed(io);
     LineFile in;
     in.Bind(dir.Path("in"));
     ASSERT_EQ(in.OpenRead(), 0);
     ReadAll(in);
     std::string line;
     for (int i = 0; i < 3; ++i) EXPECT_EQ(in.ReadLine(line), 0);
-    EXPECT_EQ(io.Count(IoCall::Read), c.reads);
+    EXPECT_EQ(io.Count(FsCall::Read), c.reads);
     EXPECT_EQ(in.Close(), 0);
   }
 }
@@ -145,18 +144,18 @@ TEST(LineFileRead, EveryReadAsksForOneBlockAndNoneFollowsTheEnd) {
 TEST(LineFileRead, FailedReadReturnsItsCode) {
   TempDir dir;
   WriteFile(dir.Path("in"), std::string(200, 'a') + "\r\nB\r\n");
-  FaultInjectingIo io;
-  ScopedPlatformIo installed(io);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem installed(io);
   LineFile in;
   in.Bind(dir.Path("in"));
   ASSERT_EQ(in.OpenRead(), 0);
 
-  io.FailNth(2, EIO, IoCall::Read);
+  io.FailNth(2, io_code::kOther, FsCall::Read);
   std::string line;
   EXPECT_EQ(in.ReadLine(line), io_code::kOther);
   EXPECT_TRUE(io.FaultFired());
 
-  io.FailNth(1, EIO, IoCall::Read);
+  io.FailNth(1, io_code::kOther, FsCall::Read);
   bool atEnd = false;
   EXPECT_EQ(in.AtEnd(atEnd), io_code::kOther);
   EXPECT_TRUE(atEnd);

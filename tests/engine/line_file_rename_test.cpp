@@ -2,14 +2,13 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/io_code.h"
 #include "engine/line_file.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -76,18 +75,17 @@ TEST_F(LineFileRename, MoveToTellsAMissingSourceFromAMissingTargetFolder) {
 }
 
 TEST_F(LineFileRename, ReplaceOntoReplacesAtomicallyAndSyncsTheFolder) {
-  FaultInjectingIo io;
-  ScopedPlatformIo installed(io);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem installed(io);
   ASSERT_EQ(file.ReplaceOnto(original), 0);
   EXPECT_EQ(file.Name(), original);
   EXPECT_EQ(ReadFile(original), "new\r\n");
   EXPECT_EQ(Entries(), std::vector<std::string>{"G73.TXT"});
 
-  std::vector<IoCall> kinds;
+  std::vector<FsCall> kinds;
   for (const auto& call : io.Calls()) kinds.push_back(call.kind);
-  EXPECT_EQ(kinds,
-            (std::vector<IoCall>{IoCall::Rename, IoCall::Open, IoCall::Fsync, IoCall::Close}));
-  EXPECT_EQ(io.Calls()[1].path, dir.Path());
+  EXPECT_EQ(kinds, (std::vector<FsCall>{FsCall::Status, FsCall::Replace, FsCall::SyncFolder}));
+  EXPECT_EQ(io.Calls()[2].path, dir.Path());
 }
 
 TEST_F(LineFileRename, ReplaceOntoCreatesAMissingTarget) {
@@ -99,29 +97,29 @@ TEST_F(LineFileRename, ReplaceOntoCreatesAMissingTarget) {
 
 TEST_F(LineFileRename, ReplaceOntoRefusesAReadOnlyTargetBeforeTouchingAnything) {
   ::chmod(original.c_str(), 0444);  // refused even for root, who passes access()
-  FaultInjectingIo io;
-  ScopedPlatformIo installed(io);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem installed(io);
   EXPECT_EQ(file.ReplaceOnto(original), io_code::kAccessDenied);
-  EXPECT_EQ(io.Count(), 0);
+  EXPECT_EQ(io.Count(), io.Count(FsCall::Status));
   EXPECT_EQ(file.Name(), temp);
   EXPECT_EQ(ReadFile(temp), "new\r\n");
   EXPECT_EQ(ReadFile(original), "old\r\n");
 }
 
 TEST_F(LineFileRename, FailedFolderSyncIsReportedAfterTheReplacement) {
-  FaultInjectingIo io;
-  ScopedPlatformIo installed(io);
-  io.FailNth(1, EIO, IoCall::Fsync);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem installed(io);
+  io.FailNth(1, io_code::kOther, FsCall::SyncFolder);
   EXPECT_EQ(file.ReplaceOnto(original), io_code::kOther);
   EXPECT_EQ(file.Name(), original);
   EXPECT_EQ(ReadFile(original), "new\r\n");
-  EXPECT_EQ(io.Count(IoCall::Close), 1);
+  EXPECT_EQ(io.Count(FsCall::SyncFolder), 1);
 }
 
 TEST_F(LineFileRename, FailedRenameLeavesBothFiles) {
-  FaultInjectingIo io;
-  ScopedPlatformIo installed(io);
-  io.FailNth(1, EBUSY, IoCall::Rename);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem installed(io);
+  io.FailNth(1, io_code::kSharingViolation, FsCall::Replace);
   EXPECT_EQ(file.ReplaceOnto(original), io_code::kSharingViolation);
   EXPECT_EQ(file.Name(), temp);
   EXPECT_EQ(ReadFile(temp), "new\r\n");

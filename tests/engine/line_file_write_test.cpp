@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <string>
 #include <vector>
 
 #include "engine/io_code.h"
 #include "engine/line_file.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -35,8 +34,8 @@ class LineFileWrite : public ::testing::Test {
   }
 
   // Installed before the file is opened, so that it knows the file's path.
-  FaultInjectingIo io;
-  ScopedPlatformIo installed{io};
+  FaultInjectingFileSystem io;
+  ScopedFileSystem installed{io};
   TempDir dir;
   std::string path = dir.Path("out");
   LineFile out;
@@ -56,7 +55,7 @@ TEST_F(LineFileWrite, ExactlyFullBufferIsWrittenAtOnceAndCloseWritesNothingMore)
   ASSERT_EQ(out.WriteLine(std::string(126, 'z')), 0);
   EXPECT_EQ(ReadFile(path).size(), 128u);
   ASSERT_EQ(out.Close(), 0);
-  EXPECT_EQ(io.Count(IoCall::Write), 1);
+  EXPECT_EQ(io.Count(FsCall::Write), 1);
 }
 
 TEST_F(LineFileWrite, BytesGoOutUntranslated) {
@@ -74,15 +73,15 @@ TEST_F(LineFileWrite, AbandonedFileHoldsOnlyTheWholeBlocks) {
 
 TEST_F(LineFileWrite, FailedFinalWriteKeepsTheFirstBlockAndReleasesTheHandle) {
   for (const std::string& line : TwentyLines()) ASSERT_EQ(out.WriteLine(line), 0);
-  io.FailNth(1, ENOSPC, IoCall::Write);
+  io.FailNth(1, io_code::kDiskFull, FsCall::Write);
   EXPECT_EQ(out.Close(), io_code::kDiskFull);
   EXPECT_EQ(out.GetState(), LineFile::State::Closed);
-  EXPECT_EQ(io.Count(IoCall::Close), 1);
+  EXPECT_EQ(io.Count(FsCall::Close), 1);
   EXPECT_EQ(ReadFile(path), WithLineEnds(TwentyLines()).substr(0, 128));
 }
 
 TEST_F(LineFileWrite, FailedBlockAndTheRestOfItsLineAreDropped) {
-  io.FailNth(1, ENOSPC, IoCall::Write);
+  io.FailNth(1, io_code::kDiskFull, FsCall::Write);
   auto lines = TwentyLines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     EXPECT_EQ(out.WriteLine(lines[i]), i == 12 ? io_code::kDiskFull : 0) << "line " << i + 1;
@@ -96,19 +95,19 @@ TEST_F(LineFileWrite, CloseSyncedMakesTheDataDurableBeforeClosing) {
   ASSERT_EQ(out.WriteLine("abc"), 0);
   ASSERT_EQ(out.CloseSynced(), 0);
   ASSERT_EQ(io.Count(), 3);
-  EXPECT_EQ(io.Calls()[0].kind, IoCall::Write);
-  EXPECT_EQ(io.Calls()[1].kind, IoCall::Fsync);
-  EXPECT_EQ(io.Calls()[2].kind, IoCall::Close);
+  EXPECT_EQ(io.Calls()[0].kind, FsCall::Write);
+  EXPECT_EQ(io.Calls()[1].kind, FsCall::Flush);
+  EXPECT_EQ(io.Calls()[2].kind, FsCall::Close);
   EXPECT_EQ(io.Calls()[2].path, path);
   EXPECT_EQ(ReadFile(path), "abc\r\n");
 }
 
 TEST_F(LineFileWrite, FailedSyncIsReportedAndTheHandleReleased) {
-  io.FailNth(1, EIO, IoCall::Fsync);
+  io.FailNth(1, io_code::kOther, FsCall::Flush);
   ASSERT_EQ(out.WriteLine("abc"), 0);
   EXPECT_EQ(out.CloseSynced(), io_code::kOther);
   EXPECT_EQ(out.GetState(), LineFile::State::Closed);
-  EXPECT_EQ(io.Count(IoCall::Close), 1);
+  EXPECT_EQ(io.Count(FsCall::Close), 1);
 }
 
 TEST(LineFileDeviceFull, WriteFailsWithDiskFull) {

@@ -4,7 +4,6 @@
 // SICONV.INI agree with the files, and the user is told in the system's text.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,7 +14,7 @@
 #include "state/unit_type_file.h"
 #include "tests/support/command_states.h"
 #include "tests/support/conversion_rig.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/ram_temp_base.h"
 
 namespace siconv {
@@ -35,8 +34,8 @@ struct Outcome {
   std::string message;  // of the exception the command raised, if any
 };
 
-Outcome RunCommand(ConversionRig& rig, FaultInjectingIo& io) {
-  ScopedPlatformIo scope(io);
+Outcome RunCommand(ConversionRig& rig, FaultInjectingFileSystem& io) {
+  ScopedFileSystem scope(io);
   Outcome outcome;
   try {
     outcome.success = RunConversionCommand(rig.ctx, kToSi, kQuantities).success;
@@ -64,11 +63,11 @@ TEST(CommandFaultTest, AFailureAtAnyPlatformCallLeavesFilesAndUnitsAgreeing) {
   ConversionRig clean;
   CopySurvey(clean.dir.Path());
   const CommandStates states(clean.dir.Path(), kToSi, kQuantities, clean.unitType);
-  FaultInjectingIo counter;
+  FaultInjectingFileSystem counter;
   ASSERT_TRUE(RunCommand(clean, counter).success);
   const int calls = counter.Count();
-  for (IoCall kind :
-       {IoCall::Open, IoCall::Read, IoCall::Write, IoCall::Fsync, IoCall::Close, IoCall::Rename}) {
+  for (FsCall kind : {FsCall::Open, FsCall::Read, FsCall::Write, FsCall::Flush, FsCall::Close,
+                      FsCall::Status, FsCall::ListFolder, FsCall::Replace, FsCall::SyncFolder}) {
     EXPECT_GT(counter.Count(kind), 0) << static_cast<int>(kind);
   }
   ASSERT_EQ(states.Judge(clean.dir.Path(), ReadUnitTypeFile(clean.dir.Path()), false).unitType,
@@ -78,8 +77,8 @@ TEST(CommandFaultTest, AFailureAtAnyPlatformCallLeavesFilesAndUnitsAgreeing) {
     SCOPED_TRACE("failing call " + std::to_string(n) + " of " + std::to_string(calls));
     ConversionRig rig;
     CopySurvey(rig.dir.Path());
-    FaultInjectingIo io;
-    io.FailNth(n, EIO);
+    FaultInjectingFileSystem io;
+    io.FailNth(n, io_code::kOther);
     const Outcome outcome = RunCommand(rig, io);
     ASSERT_TRUE(io.FaultFired());
     const bool unitFileError = outcome.message == UnitTypeFileWriteError(rig.dir.Path()).Message();

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <string>
 
+#include "engine/io_code.h"
 #include "engine/line_converter.h"
 #include "state/unit_type_file.h"
 #include "tests/support/conversion_rig.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 
@@ -65,9 +65,10 @@ TEST_F(ConversionCommandTest, StopsAtTheFirstQuantityThatCannotBeConverted) {
 }
 
 TEST_F(ConversionCommandTest, AQuantityWhoseHeaderFailsAfterItsRecordCountsAsConverted) {
-  FaultInjectingIo io;
-  ScopedPlatformIo scope(io);
-  io.FailNth(2, EACCES, IoCall::Open, "/G73.HED");  // the header's own rewrite, after the check
+  FaultInjectingFileSystem io;
+  ScopedFileSystem scope(io);
+  io.FailNth(2, io_code::kAccessDenied, FsCall::Open,
+             "/G73.HED");  // the header's own rewrite, after the check
   const CommandOutcome outcome = Run({0, 1});
   EXPECT_FALSE(outcome.success);
   EXPECT_EQ(outcome.converted, (std::vector<bool>{true, false}));
@@ -106,9 +107,9 @@ TEST_F(ConversionCommandTest, UnwritableUnitFileStopsTheCommandBeforeAnyConversi
 
 TEST_F(ConversionCommandTest, BothFailuresReachTheUser) {
   WriteFile(dir.Path("G81.TXT"), "1,1,oops,0,1\r\n");
-  FaultInjectingIo io;
-  ScopedPlatformIo scope(io);
-  io.FailNth(1, ENOSPC, IoCall::Write, "SICONV");
+  FaultInjectingFileSystem io;
+  ScopedFileSystem scope(io);
+  io.FailNth(1, io_code::kDiskFull, FsCall::Write, "SICONV");
   EXPECT_THROW(Run({0, 1}), Exception);
   ASSERT_EQ(host.errors.reports.size(), 1u);
   EXPECT_EQ(host.errors.reports[0], "'oops' は浮動小数点数ではありません");

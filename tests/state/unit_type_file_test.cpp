@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <string>
 
 #include "engine/exceptions.h"
-#include "tests/support/fault_injecting_io.h"
+#include "engine/io_code.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -117,8 +117,8 @@ void ExpectEveryFaultLeavesOldOrNew(const std::string& initial) {
     unlink(path.c_str());
     if (!initial.empty()) WriteFile(path, initial);
   };
-  FaultInjectingIo io;
-  ScopedPlatformIo scope(io);
+  FaultInjectingFileSystem io;
+  ScopedFileSystem scope(io);
   reset();
   WriteUnitTypeFile(dir.Path(), values);
   const std::string written = ReadFile(path);
@@ -127,7 +127,7 @@ void ExpectEveryFaultLeavesOldOrNew(const std::string& initial) {
   for (int n = 1; n <= calls; ++n) {
     reset();
     io.Reset();
-    io.FailNth(n, EIO);
+    io.FailNth(n, io_code::kOther);
     bool raised = false;
     try {
       WriteUnitTypeFile(dir.Path(), values);
@@ -159,10 +159,10 @@ TEST(UnitTypeFileTest, EveryFaultLeavesAMissingFileMissingOrNew) {
 TEST(UnitTypeFileTest, ReadFailureOfAnExistingFileRaises) {
   TempDir dir;
   WriteFile(dir.Path("SICONV.INI"), "[UNITTYPE]\r\nSI_0=1\r\n");
-  for (IoCall call : {IoCall::Open, IoCall::Read, IoCall::Close}) {
-    FaultInjectingIo io;
-    ScopedPlatformIo scope(io);
-    io.FailNth(1, EIO, call, "/SICONV.INI");
+  for (FsCall call : {FsCall::Open, FsCall::Read, FsCall::Close}) {
+    FaultInjectingFileSystem io;
+    ScopedFileSystem scope(io);
+    io.FailNth(1, io_code::kOther, call, "/SICONV.INI");
     try {
       ReadUnitTypeFile(dir.Path());
       ADD_FAILURE() << "no error for call " << static_cast<int>(call);

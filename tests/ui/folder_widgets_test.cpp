@@ -2,10 +2,10 @@
 // gestures move, and that every move runs exactly one folder scan.
 #include <QAbstractItemView>
 #include <QTest>
-#include <cerrno>
 #include <filesystem>
 
-#include "tests/support/fault_injecting_io.h"
+#include "engine/io_code.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/ui/window_test_support.h"
 
 namespace siconv {
@@ -20,7 +20,7 @@ class FolderWidgetsTest : public WindowTest {
   }
 
   // Every folder scan reads SICONV.INI once.
-  int Scans() const { return io.Count(IoCall::Open); }
+  int Scans() const { return io.Count(FsCall::Open); }
   int Row(const std::string& text) const {
     const auto found =
         form->DirectoryListBox->findItems(QString::fromStdString(text), Qt::MatchExactly);
@@ -34,8 +34,8 @@ class FolderWidgetsTest : public WindowTest {
     QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, place);
   }
 
-  FaultInjectingIo io;
-  ScopedPlatformIo scoped{io};
+  FaultInjectingFileSystem io;
+  ScopedFileSystem scoped{io};
 };
 
 TEST_F(FolderWidgetsTest, StartShowsTheStartFolderWithoutAScan) {
@@ -64,7 +64,7 @@ TEST_F(FolderWidgetsTest, UnreadableUnitFileKeepsThePreviousState) {
   WriteFile(root.Path("data/SICONV.INI"), "[UNITTYPE]\r\nSI_0=1\r\n");
   Start();
   const std::string before = form->DataFolder();
-  io.FailNth(1, EIO, IoCall::Read);
+  io.FailNth(1, io_code::kOther, FsCall::Read);
   OpenFolder("data");
   ASSERT_EQ(errors.reports.size(), 1u);
   EXPECT_EQ(errors.reports[0], "I/O エラー (31)");

@@ -4,12 +4,12 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <cerrno>
 #include <filesystem>
 
 #include "engine/file_conversion.h"
+#include "engine/io_code.h"
 #include "state/unit_type_file.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/ui/window_test_support.h"
 
 namespace siconv {
@@ -176,9 +176,9 @@ TEST_F(ErrorAfterAConversionTest, BadField) {
 TEST_F(ErrorAfterAConversionTest, FailedReplace) {
   Start();
   OpenFolder("data");
-  FaultInjectingIo io;
-  ScopedPlatformIo scoped(io);
-  io.FailNth(1, EBUSY, IoCall::Rename, "L204.TXT");
+  FaultInjectingFileSystem io;
+  ScopedFileSystem scoped(io);
+  io.FailNth(1, io_code::kSharingViolation, FsCall::Replace, "L204.TXT");
   RunAndExpect("I/O エラー (32)");
 }
 

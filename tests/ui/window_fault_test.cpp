@@ -5,7 +5,6 @@
 // the system's text.
 #include <QTest>
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <functional>
 
@@ -13,7 +12,7 @@
 #include "engine/quantity_catalogue.h"
 #include "state/unit_type_file.h"
 #include "tests/support/command_states.h"
-#include "tests/support/fault_injecting_io.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/ram_temp_base.h"
 #include "tests/ui/window_test_support.h"
 
@@ -54,9 +53,9 @@ class WindowFaultTest : public RamTempBase, public WindowTest {
     errors.reports.clear();
   }
 
-  void ConvertRows(PlatformIo& io) {
+  void ConvertRows(FileSystem& io) {
     SelectItems(*form->ListBox1, {0, 2, 3});
-    ScopedPlatformIo scope(io);
+    ScopedFileSystem scope(io);
     PressToSi();
   }
 
@@ -80,7 +79,7 @@ class WindowFaultTest : public RamTempBase, public WindowTest {
     const CommandStates states(data, 1, kQuantities, UnitTypes{});
     Start();
     Reopen(original);
-    FaultInjectingIo counter;
+    FaultInjectingFileSystem counter;
     ConvertRows(counter);
     ASSERT_EQ(StatusText().toStdString(), kDone);
     ASSERT_EQ(form->UnitType, states.FinalUnits());
@@ -89,8 +88,8 @@ class WindowFaultTest : public RamTempBase, public WindowTest {
     for (int n = 1; n <= calls; ++n) {
       SCOPED_TRACE("failing call " + std::to_string(n) + " of " + std::to_string(calls));
       Reopen(original);
-      FaultInjectingIo io;
-      io.FailNth(n, EIO);
+      FaultInjectingFileSystem io;
+      io.FailNth(n, io_code::kOther);
       ConvertRows(io);
       ASSERT_TRUE(io.FaultFired());
       const bool unitFileError = std::count(errors.reports.begin(), errors.reports.end(),

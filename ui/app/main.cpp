@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "browser/mounted_volumes.h"
 #include "engine/error_report.h"
-#include "state/mounted_volumes.h"
 #include "state/regional_settings.h"
 #include "ui/program_windows.h"
 #include "ui/qt_error_ui.h"

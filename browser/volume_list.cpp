@@ -1,4 +1,4 @@
-#include "state/volume_list.h"
+#include "browser/volume_list.h"
 
 #include <map>
 #include <set>

@@ -1,11 +1,11 @@
-#include "state/volume_chooser.h"
+#include "browser/volume_chooser.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "browser/folder_list_model.h"
 #include "engine/exceptions.h"
-#include "state/folder_list_model.h"
 #include "state/folder_path.h"
 #include "tests/support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "state/folder_name_order.h"
+#include "browser/folder_name_order.h"
 
 #include <gtest/gtest.h>
 

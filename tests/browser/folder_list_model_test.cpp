@@ -1,4 +1,4 @@
-#include "state/folder_list_model.h"
+#include "browser/folder_list_model.h"
 
 #include <gtest/gtest.h>
 

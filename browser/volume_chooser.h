@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "state/volume_list.h"
+#include "browser/volume_list.h"
 
 namespace siconv {
 

@@ -1,4 +1,4 @@
-#include "state/file_list_model.h"
+#include "browser/file_list_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "state/folder_list_model.h"
+#include "browser/folder_list_model.h"
 
 #include <utility>
 
+#include "browser/folder_name_order.h"
 #include "engine/text_fields.h"
 #include "state/folder_entries.h"
-#include "state/folder_name_order.h"
 #include "state/folder_path.h"
 
 namespace siconv {

@@ -1,4 +1,4 @@
-#include "state/removable_device.h"
+#include "browser/removable_device.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "state/volume_chooser.h"
+#include "browser/volume_chooser.h"
 
+#include "browser/folder_list_model.h"
 #include "engine/exceptions.h"
-#include "state/folder_list_model.h"
 
 namespace siconv {
 

@@ -2,7 +2,7 @@
 // The volumes mounted on this system now.
 #include <vector>
 
-#include "state/volume_list.h"
+#include "browser/volume_list.h"
 
 namespace siconv {
 

@@ -1,9 +1,9 @@
-#include "state/mounted_volumes.h"
+#include "browser/mounted_volumes.h"
 
 #include <QFile>
 #include <QStorageInfo>
 
-#include "state/removable_device.h"
+#include "browser/removable_device.h"
 
 namespace siconv {
 
