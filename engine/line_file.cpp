@@ -6,6 +6,7 @@
 #include "engine/file_access.h"
 #include "engine/file_system.h"
 #include "engine/io_code.h"
+#include "engine/path_separator.h"
 
 namespace siconv {
 namespace {
@@ -28,9 +29,10 @@ int HandleTypeCode(FileHandle file, LineFile::State state) {
 }
 
 std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return {};
-  return slash == 0 ? "/" : path.substr(0, slash);
+  std::size_t end = path.size();
+  while (end > 0 && !IsPathSeparator(path[end - 1])) --end;
+  if (end == 0) return {};
+  return path.substr(0, end == 1 ? 1 : end - 1);
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ namespace siconv {
 namespace {
 
 constexpr int kInvalidName = ERROR_INVALID_NAME;
+// The longest name of one folder entry, in UTF-16 units.
+constexpr std::size_t kLongestName = 255;
 // Attributes a replacement takes over from its original. Read-only is not
 // among them: a read-only original is never replaced.
 constexpr DWORD kCopiedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
@@ -81,6 +83,19 @@ std::wstring Child(std::wstring folder, std::wstring_view name) {
   return folder.append(name);
 }
 
+// The wide form of path, or the code for a path that cannot name a file.
+int Widen(const std::string& path, std::wstring& wide) {
+  if (!WidePath(path, wide)) return kInvalidName;
+  std::size_t start = 0;
+  while (start < wide.size()) {
+    std::size_t end = wide.find_first_of(L"\\/", start);
+    if (end == std::wstring::npos) end = wide.size();
+    if (end - start > kLongestName) return ERROR_FILENAME_EXCED_RANGE;
+    start = end + 1;
+  }
+  return 0;
+}
+
 class Win32FileSystem final : public FileSystem {
  public:
   int Open(const std::string& path, OpenMode mode, FileHandle& file) override {
@@ -88,8 +103,8 @@ class Win32FileSystem final : public FileSystem {
     std::wstring wide;
     if (mode == OpenMode::Discard)
       wide = L"NUL";
-    else if (!WidePath(path, wide))
-      return kInvalidName;
+    else if (int code = Widen(path, wide))
+      return code;
     Disposition d = DispositionOf(mode);
     HANDLE handle =
         CreateFileW(wide.c_str(), d.access, d.share, nullptr, d.creation, d.flags, nullptr);
@@ -140,6 +155,7 @@ class Win32FileSystem final : public FileSystem {
 
   int Status(FileHandle file, FileStatus& status) override {
     status = FileStatus{};
+    SetLastError(NO_ERROR);
     switch (GetFileType(Native(file))) {
       case FILE_TYPE_DISK:
         return StatusOfDiskHandle(Native(file), status);
@@ -150,6 +166,8 @@ class Win32FileSystem final : public FileSystem {
         status.kind = FileKind::Device;
         return 0;
       default:
+        // FILE_TYPE_UNKNOWN is also the answer for a handle that is no more.
+        if (GetLastError() != NO_ERROR) return LastError();
         status.kind = FileKind::Other;
         return 0;
     }
@@ -158,7 +176,7 @@ class Win32FileSystem final : public FileSystem {
   int Status(const std::string& path, Links links, FileStatus& status) override {
     status = FileStatus{};
     std::wstring wide;
-    if (!WidePath(path, wide)) return kInvalidName;
+    if (int code = Widen(path, wide)) return code;
     HANDLE handle = OpenForStatus(wide, links);
     if (handle == INVALID_HANDLE_VALUE) {
       DWORD error = GetLastError();
@@ -192,7 +210,7 @@ class Win32FileSystem final : public FileSystem {
 
   int Remove(const std::string& path) override {
     std::wstring wide;
-    if (!WidePath(path, wide)) return kInvalidName;
+    if (int code = Widen(path, wide)) return code;
     if (DeleteFileW(wide.c_str())) return 0;
     int code = LastError();
     // A link to a folder is a folder entry of its own.
@@ -207,7 +225,7 @@ class Win32FileSystem final : public FileSystem {
   int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override {
     entries.clear();
     std::wstring wide;
-    if (!WidePath(folder, wide)) return kInvalidName;
+    if (int code = Widen(folder, wide)) return code;
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(Child(wide, L"*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) {
@@ -228,7 +246,7 @@ class Win32FileSystem final : public FileSystem {
   int LockFolder(const std::string& folder, FileHandle& lock) override {
     lock = FileHandle{};
     std::wstring wide;
-    if (!WidePath(folder, wide)) return kInvalidName;
+    if (int code = Widen(folder, wide)) return code;
     HANDLE handle = CreateFileW(Child(wide, L"SICONV.LCK").c_str(), GENERIC_READ | GENERIC_WRITE,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
@@ -307,7 +325,8 @@ class Win32FileSystem final : public FileSystem {
 
   static int Move(const std::string& from, const std::string& to, DWORD flags) {
     std::wstring wideFrom, wideTo;
-    if (!WidePath(from, wideFrom) || !WidePath(to, wideTo)) return kInvalidName;
+    if (int code = Widen(from, wideFrom)) return code;
+    if (int code = Widen(to, wideTo)) return code;
     return MoveFileExW(wideFrom.c_str(), wideTo.c_str(), flags) ? 0 : LastError();
   }
 };
