@@ -1,10 +1,10 @@
 #include "tests/support/fault_injecting_file_system.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "engine/io_code.h"
+#include "engine/path_separator.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -26,7 +26,7 @@ class FaultInjectingFileSystemTest : public ::testing::Test {
 };
 
 TEST_F(FaultInjectingFileSystemTest, PathFilterCoversTheCallsOnTheOpenedHandle) {
-  fs.SetPathFilter("/wanted");
+  fs.SetPathFilter(PathSeparator() + std::string("wanted"));
   Touch("other");
   Touch("wanted");
   ASSERT_EQ(fs.Count(), 3);
@@ -36,7 +36,7 @@ TEST_F(FaultInjectingFileSystemTest, PathFilterCoversTheCallsOnTheOpenedHandle) 
 
 TEST_F(FaultInjectingFileSystemTest, NthMatchingCallFailsOnceWithTheChosenCode) {
   // The folder name is random; "/beta" can only match the file name.
-  fs.FailNth(2, io_code::kDiskFull, FsCall::Write, "/beta");
+  fs.FailNth(2, io_code::kDiskFull, FsCall::Write, PathSeparator() + std::string("beta"));
   EXPECT_EQ(Touch("alpha"), 0);
   EXPECT_EQ(Touch("beta"), 0);
   EXPECT_FALSE(fs.FaultFired());
@@ -76,17 +76,12 @@ TEST_F(FaultInjectingFileSystemTest, FailedCloseStillReleasesTheHandle) {
 }
 
 TEST_F(FaultInjectingFileSystemTest, CrashEndsTheProcessBeforeTheCall) {
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
+  const std::optional<int> exitCode = ExitCodeOfChild([this] {
     fs.CrashAt(2);
     Touch("crashed");  // the open is made, the write never
-    ::_exit(0);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), FaultInjectingFileSystem::kCrashExitCode);
+  });
+  if (!exitCode) GTEST_SKIP() << "no fork on this system";
+  EXPECT_EQ(*exitCode, FaultInjectingFileSystem::kCrashExitCode);
   EXPECT_EQ(ReadFile(dir.Path("crashed")), "");
 }
 

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "engine/text_fields.h"
+
 namespace siconv {
 namespace fs = std::filesystem;
 namespace {
@@ -37,7 +39,7 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::Path(std::string_view name) const {
-  return path_ + "/" + std::string(name);
+  return AddBackslash(path_) + std::string(name);
 }
 
 void WriteFile(const std::string& path, std::string_view bytes) {
@@ -52,6 +54,15 @@ std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) Fail("cannot open", path);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void MakeReadOnly(const std::string& path) {
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+}
+
+bool ReadOnlyIsEnforced(const std::string& path) {
+  return !std::ofstream(path, std::ios::binary | std::ios::app);
 }
 
 bool FileExists(const std::string& path) {

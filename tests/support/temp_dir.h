@@ -14,7 +14,7 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::string& Path() const { return path_; }
-  // Path() + "/" + name.
+  // name in the folder, joined with the platform's separator.
   std::string Path(std::string_view name) const;
 
  private:
@@ -26,5 +26,10 @@ void WriteFile(const std::string& path, std::string_view bytes);
 // The file's bytes; throws std::runtime_error when it cannot be read.
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
+// Takes every write permission (on Windows: sets the read-only attribute).
+void MakeReadOnly(const std::string& path);
+// False where this process may write a read-only file all the same (root on
+// Linux, and so under a Wine run by root).
+bool ReadOnlyIsEnforced(const std::string& path);
 
 }  // namespace siconv
