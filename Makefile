@@ -1,10 +1,16 @@
 # Entry points: `make run` starts the program on the bundled examples,
-# `make test` installs what is missing, builds and runs every test.
+# `make test` installs what is missing, builds and runs every test, the
+# Windows test programs under Wine included; `make windows` makes the zip of
+# siconv-cli for Windows in dist/.
 BUILD ?= build
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz package clean
+VERSION := $(shell sed -n 's/^project(siconv VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+
+.PHONY: all deps configure build run test bench fuzz package clean \
+	windows-configure windows windows-test
 
 all: build
 
@@ -22,6 +28,20 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory windows-test
+
+windows-configure: deps
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+	  -DSICONV_WITH_UI=OFF $(CMAKE_FLAGS) >/dev/null
+
+windows: windows-configure
+	@cmake --build $(WINDOWS_BUILD) --target siconv-cli -j $(JOBS)
+	@bash scripts/package-windows $(WINDOWS_BUILD) $(VERSION)
+
+# The Windows test programs under Wine, then the examples converted by both
+# builds' siconv-cli; the time of this part is printed at its end.
+windows-test: windows-configure
+	@bash scripts/windows-tests $(BUILD) $(WINDOWS_BUILD) $(JOBS)
 
 bench: deps
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSICONV_WITH_BENCH=ON -DSICONV_WITH_TESTS=OFF >/dev/null
@@ -35,4 +55,4 @@ package: build
 	@cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench $(WINDOWS_BUILD) dist
