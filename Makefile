@@ -7,7 +7,7 @@ WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-VERSION := $(shell sed -n 's/^project(siconv VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+VERSION := $(shell grep -o 'siconv VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 
 .PHONY: all deps configure build run test bench fuzz package clean \
 	windows-configure windows windows-test
