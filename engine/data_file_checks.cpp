@@ -17,8 +17,8 @@ FileStatus RegularOrRaise(int code, const FileStatus& status, const std::string&
   return status;
 }
 
-[[noreturn]] void RaiseBadLine(const char* message, const LineFile& file) {
-  throw Exception(FormatText(message, {file.Name(), static_cast<std::int32_t>(file.LinesRead())}));
+[[noreturn]] void RaiseBadLine(const char* message, const std::string& fileName, long lineNumber) {
+  throw Exception(FormatText(message, {fileName, static_cast<std::int32_t>(lineNumber)}));
 }
 
 }  // namespace
@@ -49,11 +49,13 @@ void KeepAttributes(LineFile& output, const FileStatus& original) {
   CheckIo(output.CopyAttributes(original));
 }
 
-void RequireTextLine(const LineFile& file, const std::string& line) {
-  if (line.find('\n') != std::string::npos) {
-    RaiseBadLine("%s の改行が CR LF ではありません (%d 行)", file);
+void RequireTextLine(const std::string& fileName, long lineNumber, std::string_view line) {
+  if (line.find('\n') != std::string_view::npos) {
+    RaiseBadLine("%s の改行が CR LF ではありません (%d 行)", fileName, lineNumber);
   }
-  if (line.find('\0') != std::string::npos) RaiseBadLine("%s に NUL 文字があります (%d 行)", file);
+  if (line.find('\0') != std::string_view::npos) {
+    RaiseBadLine("%s に NUL 文字があります (%d 行)", fileName, lineNumber);
+  }
 }
 
 }  // namespace siconv

@@ -3,6 +3,7 @@
 // are not what they seem: each raises an Exception that names the file.
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "engine/file_system.h"
 #include "engine/line_file.h"
@@ -26,6 +27,6 @@ void KeepAttributes(LineFile& output, const FileStatus& original);
 
 // A line that holds a lone LF or a NUL byte has lost its CR LF line ends (or
 // is no text); converting it would drop data. Refused with file and line.
-void RequireTextLine(const LineFile& file, const std::string& line);
+void RequireTextLine(const std::string& fileName, long lineNumber, std::string_view line);
 
 }  // namespace siconv

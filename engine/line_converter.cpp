@@ -67,7 +67,7 @@ bool AtEndOrRaise(LineFile& in) {
 std::string ReadLineOrRaise(LineFile& in) {
   std::string line;
   CheckIo(in.ReadLine(line));
-  RequireTextLine(in, line);
+  RequireTextLine(in.Name(), in.LinesRead(), line);
   return line;
 }
 
