@@ -9,8 +9,35 @@ std::string OnOneLine(std::string text) {
   return text;
 }
 
+void AppendHex(std::string& out, unsigned char b) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  out += "\\x";
+  out += kHex[b >> 4];
+  out += kHex[b & 0x0F];
+}
+
+// Control characters of data files (C0, DEL, and C1 as UTF-8) never reach
+// the terminal raw.
+std::string Escaped(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (b == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      AppendHex(out, next);
+      ++i;
+    } else if (b < 0x20 || b == 0x7F) {
+      AppendHex(out, b);
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+// Nothing when the message names the file itself.
 std::string Place(const Exception& e) {
-  if (e.PlaceFile().empty()) return "";
+  if (e.PlaceFile().empty() || e.Message().find(e.PlaceFile()) != std::string::npos) return "";
   const std::string line = e.PlaceLine() > 0 ? ":" + std::to_string(e.PlaceLine()) : "";
   return e.PlaceFile() + line + ": ";
 }
@@ -27,11 +54,11 @@ void CliReporter::ReportException(const Exception& e) {
 }
 
 void CliReporter::Note(const std::string& text) {
-  if (!quiet_) err_ << text << '\n';
+  if (!quiet_) err_ << Escaped(text) << '\n';
 }
 
 void CliReporter::Error(const std::string& text) {
-  err_ << text << '\n';
+  err_ << Escaped(text) << '\n';
 }
 
 }  // namespace siconv

@@ -6,11 +6,11 @@ namespace siconv {
 
 bool DeclareUnits(const std::string& folder, const std::vector<UnitDeclaration>& declarations,
                   CliReporter& reporter) {
-  UnitTypes unitType = ReadUnitTypeFile(folder);
-  for (const UnitDeclaration& declaration : declarations) {
-    unitType[static_cast<std::size_t>(declaration.quantity)] = declaration.unitType;
-  }
   try {
+    UnitTypes unitType = ReadUnitTypeFile(folder);
+    for (const UnitDeclaration& declaration : declarations) {
+      unitType[static_cast<std::size_t>(declaration.quantity)] = declaration.unitType;
+    }
     WriteUnitTypeFile(folder, unitType);
     return true;
   } catch (const Exception& e) {

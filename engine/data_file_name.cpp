@@ -1,10 +1,11 @@
-#include <optional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "engine/file_conversion.h"
 #include "engine/file_system.h"
 #include "engine/io_code.h"
+#include "engine/number_text.h"
 #include "engine/text_fields.h"
 
 namespace siconv {
@@ -26,36 +27,36 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   throw error;
 }
 
-// The smallest matching entry name, so that the choice does not depend on
-// the order in which the folder happens to list its entries. A missing
-// folder has none; opening the name in it then tells what is missing.
-std::optional<std::string> FindIgnoringCase(const std::string& folder, const std::string& name) {
+// Every entry equal to name ignoring case, of any kind, in byte order so that
+// reports do not depend on the order in which the folder lists them. A
+// missing folder has none; opening the name in it then tells what is missing.
+std::vector<std::string> EntriesNamed(const std::string& folder, const std::string& name) {
   std::vector<FolderEntry> entries;
   const std::string listed = folder.empty() ? "." : folder;
   if (int code = CurrentFileSystem().ListFolder(listed, entries)) {
-    if (code == io_code::kFileNotFound || code == io_code::kPathNotFound) return std::nullopt;
+    if (code == io_code::kFileNotFound || code == io_code::kPathNotFound) return {};
     RaiseLookupError(code, listed);
   }
-  std::optional<std::string> found;
+  std::vector<std::string> found;
   for (const FolderEntry& entry : entries) {
-    if (EqualsIgnoringAsciiCase(entry.name, name) && (!found || entry.name < *found)) {
-      found = entry.name;
-    }
+    if (EqualsIgnoringAsciiCase(entry.name, name)) found.push_back(entry.name);
   }
+  std::sort(found.begin(), found.end());
   return found;
 }
 
 }  // namespace
 
+// Two entries would leave one of them in the other unit while SICONV.INI
+// speaks for both, so the name must be unique ignoring case.
 std::string ResolveDataFile(const std::string& folder, const std::string& name) {
-  const std::string exact = AddBackslash(folder) + name;
-  FileStatus status;
-  if (int code = CurrentFileSystem().Status(exact, Links::Own, status)) {
-    RaiseLookupError(code, exact);
+  const std::vector<std::string> found = EntriesNamed(folder, name);
+  const std::string base = AddBackslash(folder);
+  if (found.size() > 1) {
+    throw Exception(FormatText("%s と %s は大文字と小文字だけが違う名前です",
+                               {base + found[0], base + found[1]}));
   }
-  if (status.kind != FileKind::Missing) return exact;
-  if (auto other = FindIgnoringCase(folder, name)) return AddBackslash(folder) + *other;
-  return exact;
+  return base + (found.empty() ? name : found.front());
 }
 
 }  // namespace siconv

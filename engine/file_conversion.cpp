@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "engine/data_file_checks.h"
 #include "engine/file_access.h"
 #include "engine/io_code.h"
 #include "engine/line_converter.h"
@@ -120,8 +121,10 @@ bool ConvertFile(ConversionContext& ctx, int direction, int q, const std::string
                  const LineWriter& write, const std::function<bool()>& check) {
   if (!OpenPair(ctx, source)) return false;
   PendingOutput pending(ctx);
+  const FileStatus original = RequireRegularFile(ctx.inFile);
   WriteNotingPlace(write, ctx.inFile, ctx.outFile);
   CheckIo(ctx.inFile.Close());
+  if (!ctx.dryRun) KeepAttributes(ctx.outFile, original);
   CheckIo(ctx.dryRun ? ctx.outFile.Close() : ctx.outFile.CloseSynced());
   if (check && !check()) return false;
   Replace(ctx, source, pending, direction, q);
@@ -143,6 +146,7 @@ bool HeaderConverts(ConversionContext& ctx, int direction, int q) {
     ctx.host.ShowOpenError(path);
     return false;
   }
+  RequireRegularFile(in);
   out.Bind(OutputPath(ctx));
   CheckIo(out.OpenWrite(OpenMode::Discard));
   WriteNotingPlace([&](LineFile& i, LineFile& o) { WriteHeaderLines(i, o, direction, q); }, in,
@@ -156,6 +160,7 @@ bool HeaderConverts(ConversionContext& ctx, int direction, int q) {
 
 bool ConvertDataFile(ConversionContext& ctx, int direction, int q) {
   const std::string path = ResolveDataFile(ctx.dataFolder, Quantities()[q].recordFile);
+  RequireReplaceable({path, HeaderPath(ctx, q)});
   return ConvertFile(
       ctx, direction, q, path,
       [&](LineFile& in, LineFile& out) { WriteRecordLines(in, out, direction, q); },

@@ -37,9 +37,9 @@ struct ConversionContext {
   bool dryRun = false;
 };
 
-// The path of a data-folder file: the name itself if it exists, else the
-// first entry equal to it ignoring ASCII case, else the name itself. Raises
-// EInOutError when the name cannot be looked up.
+// The path of a data-folder file: the entry equal to name ignoring ASCII
+// case, else the name itself. Raises EInOutError when the name cannot be
+// looked up, and Exception naming both when two entries match.
 std::string ResolveDataFile(const std::string& folder, const std::string& name);
 
 bool ConvertDataFile(ConversionContext& ctx, int direction, int quantity);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/data_file_checks.h"
 #include "engine/exceptions.h"
 #include "engine/io_code.h"
 #include "engine/number_text.h"
@@ -67,6 +68,7 @@ bool AtEndOrRaise(LineFile& in) {
 std::string ReadLineOrRaise(LineFile& in) {
   std::string line;
   CheckIo(in.ReadLine(line));
+  RequireTextLine(in.Name(), in.LinesRead(), line);
   return line;
 }
 

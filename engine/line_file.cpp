@@ -173,6 +173,16 @@ int LineFile::CloseSynced() {
   return code != 0 ? code : closeCode;
 }
 
+int LineFile::HandleStatus(FileStatus& status) const {
+  if (!file_.IsOpen()) return io_code::kNotOpen;
+  return CurrentFileSystem().Status(file_, status);
+}
+
+int LineFile::CopyAttributes(const FileStatus& from) {
+  if (state_ != State::Writing) return io_code::kNotOpenForWriting;
+  return CurrentFileSystem().CopyAttributes(file_, from);
+}
+
 int LineFile::Remove() {
   if (state_ == State::Unbound) return io_code::kNotBound;
   return CurrentFileSystem().Remove(name_);

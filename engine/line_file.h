@@ -42,6 +42,11 @@ class LineFile {
   // A read-only target is refused with 5 before anything changes.
   int ReplaceOnto(const std::string& target);
 
+  // The status of the open file; the permissions and owner of another file
+  // given to the file being written.
+  int HandleStatus(FileStatus& status) const;
+  int CopyAttributes(const FileStatus& from);
+
   const std::string& Name() const { return name_; }
   State GetState() const { return state_; }
   // Lines returned by ReadLine since the file was opened.

@@ -66,7 +66,7 @@ int ReadExponent(Reader& r) {
 }
 
 [[noreturn]] void ThrowNotANumber(std::string_view text) {
-  throw EConvertError(FormatText("'%s' は浮動小数点数ではありません", {Cp932ToUtf8(text)}));
+  throw EConvertError(FormatText("'%s' は浮動小数点数ではありません", {QuotedCp932(text)}));
 }
 
 }  // namespace

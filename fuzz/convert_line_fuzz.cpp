@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/data_file_checks.h"
 #include "engine/exceptions.h"
 #include "engine/line_converter.h"
 #include "engine/number_text.h"
@@ -204,8 +205,10 @@ struct FileOutcome {
 
 FileOutcome ExpectedFile(std::string_view bytes, const Recipe& r, int direction) {
   FileOutcome expected;
+  long number = 0;
   for (const std::string& line : ReferenceLines(bytes)) {
     try {
+      RequireTextLine("input", ++number, line);
       expected.text += ConvertLineText(line, direction, r.mode, *r.table, r.factor) + "\r\n";
     } catch (const Exception& e) {
       expected.error = e.Message();

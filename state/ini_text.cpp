@@ -134,10 +134,19 @@ std::string AppendSection(std::string_view text, std::string_view section,
   return result + keyLines;
 }
 
+// A UTF-8 byte-order mark at the start, written by some editors: no part of
+// the first line, kept in front of the text as it was.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  return text;
+}
+
 }  // namespace
 
 std::string IniValue(std::string_view text, std::string_view section, std::string_view key) {
-  std::vector<IniLine> lines = SplitLines(text);
+  std::vector<IniLine> lines = SplitLines(WithoutByteOrderMark(text));
   std::optional<SectionSpan> span = FindSection(lines, section);
   if (!span) return {};
   std::optional<std::size_t> index = FindKey(lines, *span, key);
@@ -147,8 +156,10 @@ std::string IniValue(std::string_view text, std::string_view section, std::strin
   return std::string(value.substr(0, kIniValueMaxBytes));
 }
 
-std::string SetIniValues(std::string_view text, std::string_view section,
+std::string SetIniValues(std::string_view whole, std::string_view section,
                          const std::vector<IniSetting>& settings) {
+  const std::string_view text = WithoutByteOrderMark(whole);
+  const std::string mark(whole.substr(0, whole.size() - text.size()));
   std::vector<IniLine> lines = SplitLines(text);
   std::optional<SectionSpan> span = FindSection(lines, section);
   std::vector<std::optional<std::string>> replaced(lines.size());
@@ -161,11 +172,11 @@ std::string SetIniValues(std::string_view text, std::string_view section,
       added += KeyLine(setting);
     }
   }
-  if (!span) return AppendSection(text, section, added);
+  if (!span) return mark + AppendSection(text, section, added);
 
   std::size_t insertAfter = InsertionLine(lines, *span);
-  std::string result;
-  result.reserve(text.size() + added.size() + 2);
+  std::string result = mark;
+  result.reserve(whole.size() + added.size() + 2);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     result += replaced[i] ? std::string_view(*replaced[i]) : lines[i].content;
     bool inserting = i == insertAfter && !added.empty();

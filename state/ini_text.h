@@ -2,6 +2,7 @@
 // Profile (INI) text read and edited in memory. An edit changes only the lines
 // it must: every other byte, line end and comment of the text stays as it was.
 // Lines end at CR LF, LF or a lone CR; lines the editor adds end in CR LF.
+// A UTF-8 byte-order mark at the start is skipped, and kept by an edit.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,8 +1,10 @@
 #include "state/unit_type_file.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
+#include "engine/data_file_checks.h"
 #include "engine/file_access.h"
 #include "engine/file_system.h"
 #include "engine/io_code.h"
@@ -30,18 +32,34 @@ bool IsMissing(int code) {
   return code == io_code::kFileNotFound || code == io_code::kPathNotFound;
 }
 
+// Closes the handle however the block it guards is left.
+struct HandleCloser {
+  FileHandle handle;
+  int code = 0;
+  void Close() {
+    if (handle.IsOpen()) code = CurrentFileSystem().Close(std::exchange(handle, FileHandle{}));
+  }
+  ~HandleCloser() { Close(); }
+};
+
+// Only a regular file of sane size is read: a pipe or a device could make
+// the read wait or never end.
 FileContent ReadWholeFile(const std::string& path) {
   FileSystem& fs = CurrentFileSystem();
   FileContent file;
-  FileHandle handle;
-  if ((file.code = fs.Open(path, OpenMode::ReadExisting, handle)) != 0) return file;
+  HandleCloser closer;
+  if ((file.code = fs.Open(path, OpenMode::ReadExisting, closer.handle)) != 0) return file;
+  RequireRegularFile(closer.handle, path);
   char buffer[4096];
   std::size_t got = 0;
-  while ((file.code = fs.Read(handle, buffer, sizeof buffer, got)) == 0 && got > 0) {
+  while ((file.code = fs.Read(closer.handle, buffer, sizeof buffer, got)) == 0 && got > 0) {
     file.bytes.append(buffer, got);
+    if (file.bytes.size() > kUnitTypeFileMaxBytes) {
+      throw Exception(FormatText("%s が大きすぎます", {path}));
+    }
   }
-  const int closeCode = fs.Close(handle);
-  if (file.code == 0) file.code = closeCode;
+  closer.Close();
+  if (file.code == 0) file.code = closer.code;
   return file;
 }
 
@@ -60,8 +78,11 @@ bool ReplaceFile(const std::string& folder, const std::string& path, const std::
                  const std::optional<FileStatus>& old) {
   FileSystem& fs = CurrentFileSystem();
   const std::string temporary = AddBackslash(folder) + kTemporaryUnitTypeFileName;
+  // A stale temporary file goes by its name, a link never followed.
+  const int removed = fs.Remove(temporary);
+  if (removed != 0 && !IsMissing(removed)) return false;
   FileHandle handle;
-  if (fs.Open(temporary, OpenMode::Rewrite, handle) != 0) return false;
+  if (fs.Open(temporary, OpenMode::CreateNew, handle) != 0) return false;
   const bool written = fs.Write(handle, content.data(), content.size()) == 0 &&
                        (!old || fs.CopyAttributes(handle, *old) == 0) && fs.Flush(handle) == 0;
   const bool closed = fs.Close(handle) == 0;
@@ -72,11 +93,12 @@ bool ReplaceFile(const std::string& folder, const std::string& path, const std::
   return fs.SyncFolder(folder) == 0;
 }
 
-// The file's path, or nothing when the folder cannot be looked at.
+// The file's path, or nothing when the folder cannot be looked at or the
+// name is not unique.
 std::optional<std::string> LookUpUnitTypeFile(const std::string& dataFolder) {
   try {
     return UnitTypeFilePath(dataFolder);
-  } catch (const EInOutError&) {
+  } catch (const Exception&) {
     return std::nullopt;
   }
 }
@@ -114,7 +136,12 @@ void WriteUnitTypeFile(const std::string& dataFolder, const UnitTypes& unitType)
     throw UnitTypeFileWriteError(dataFolder);
   }
   const bool exists = status.kind != FileKind::Missing;
-  FileContent old = ReadWholeFile(path);
+  FileContent old;
+  try {
+    old = ReadWholeFile(path);
+  } catch (const Exception&) {
+    old.code = io_code::kOther;
+  }
   if (old.code != 0 && !IsMissing(old.code)) throw UnitTypeFileWriteError(dataFolder);
   std::string content = SetIniValues(old.bytes, kSection, Settings(unitType));
   if (!ReplaceFile(dataFolder, path, content, exists ? std::optional(status) : std::nullopt)) {
@@ -125,6 +152,11 @@ void WriteUnitTypeFile(const std::string& dataFolder, const UnitTypes& unitType)
 bool CanWriteUnitTypeFile(const std::string& dataFolder) {
   const std::optional<std::string> path = LookUpUnitTypeFile(dataFolder);
   if (!path || ReplaceableCode(*path) != 0) return false;
+  FileStatus file;
+  if (CurrentFileSystem().Status(*path, Links::Follow, file) != 0 ||
+      (file.kind != FileKind::Missing && file.kind != FileKind::Regular)) {
+    return false;
+  }
   // Creating the temporary file and renaming it need a writable folder.
   FileStatus folder;
   return CurrentFileSystem().Status(dataFolder.empty() ? "." : dataFolder, Links::Follow, folder) ==

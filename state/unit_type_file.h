@@ -7,12 +7,15 @@
 namespace siconv {
 
 inline constexpr const char* kUnitTypeFileName = "SICONV.INI";
+// A larger file is refused ("%s が大きすぎます"): it cannot be a unit state.
+inline constexpr std::size_t kUnitTypeFileMaxBytes = 1 << 20;
 
 // Raises EInOutError when the folder cannot be looked at.
 std::string UnitTypeFilePath(const std::string& dataFolder);
 
 // All six entries; 0 for whatever is missing or rejected. A file that is
-// there but cannot be read raises EInOutError instead of reading as zeros.
+// there but cannot be read raises EInOutError instead of reading as zeros;
+// one that is no regular file, or too large, raises Exception naming it.
 UnitTypes ReadUnitTypeFile(const std::string& dataFolder);
 
 // All six keys in one atomic rewrite that keeps the rest of the file.

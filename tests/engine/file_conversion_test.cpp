@@ -167,7 +167,7 @@ TEST_F(FailedConversionTest, ReadOnlyRecordFileIsRefused) {
     FAIL() << "no error";
   } catch (const EInOutError& e) {
     EXPECT_EQ(e.IoCode(), 5);
-    EXPECT_EQ(e.Message(), "ファイルへのアクセスが拒否されました");
+    EXPECT_EQ(e.Message(), dir.Path("G73.TXT") + " に書き込めません");
   }
   ExpectUntouched();
 }

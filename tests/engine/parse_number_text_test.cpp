@@ -80,13 +80,20 @@ TEST(ParseNumberText, MessageQuotesTheWholeFieldDecoded) {
   // The CP932 bytes of 'あ' and a half-width katakana 'ｱ'.
   EXPECT_EQ(ConvertErrorMessage([] { ParseNumberText("\x82\xA0 \xB1"); }),
             "'あ ｱ' は浮動小数点数ではありません");
+  // A long field is cut to 40 bytes on a whole character.
+  std::string a30 = "1";
+  for (int i = 0; i < 30; ++i) a30 += "\x82\xA0";
+  std::string a19;
+  for (int i = 0; i < 19; ++i) a19 += "あ";
+  EXPECT_EQ(ConvertErrorMessage([&] { ParseNumberText(a30); }),
+            "'1" + a19 + "...' は浮動小数点数ではありません");
 }
 
 TEST(ParseNumberText, MantissaOverflowIsNoNumberEvenWhenScaledDown) {
   // 5000 fraction digits overflow the accumulator although the power would be -5000.
   for (const std::string& text : {"." + std::string(5000, '9'), std::string(4940, '9')}) {
     EXPECT_EQ(ConvertErrorMessage([&] { ParseNumberText(text); }),
-              "'" + text + "' は浮動小数点数ではありません");
+              "'" + text.substr(0, 40) + "...' は浮動小数点数ではありません");
   }
   // Digits that stay small scale to zero without complaint.
   EXPECT_EQ(ParseNumberText("0." + std::string(6000, '0') + "1"), 0);
