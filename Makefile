@@ -24,6 +24,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps
+	@bash bench/install-deps
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSICONV_WITH_BENCH=ON -DSICONV_WITH_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 	@bash bench/run-benchmarks $(BUILD)-bench
