@@ -13,10 +13,6 @@ bool EndsField(char c) {
   return c == ' ' || c == '\r' || c == '\n' || c == '\0';
 }
 
-bool EndsCommaField(char c) {
-  return c == ',' || c == '\r' || c == '\n' || c == '\0';
-}
-
 }  // namespace
 
 std::optional<std::string_view> FieldCursor::NextSpaceField() {
@@ -32,22 +28,6 @@ std::optional<std::string_view> FieldCursor::NextSpaceField() {
   size_t end = p_;
   while (end < len && !EndsField(line_[end])) ++end;
   return line_.substr(p_, end - p_);
-}
-
-std::optional<std::string_view> FieldCursor::NextCommaField() {
-  const size_t len = line_.size();
-  if (len == 0) return std::nullopt;
-  if (started_) {
-    // No comma lies between a field's start and where its text stopped. The
-    // search looks at its starting byte, then only at bytes before the last
-    // one: a final comma opens a further field only when the search starts on it.
-    const size_t comma = end_ < len && line_[end_] == ',' ? end_ : line_.find(',', end_);
-    if (comma == std::string_view::npos || (comma != p_ && comma + 1 >= len)) return std::nullopt;
-    p_ = comma + 1;
-  }
-  end_ = p_;
-  while (end_ < len && !EndsCommaField(line_[end_])) ++end_;
-  return line_.substr(p_, end_ - p_);
 }
 
 namespace {
@@ -72,10 +52,6 @@ std::optional<std::string_view> GetSpaceField(int n, std::string_view line) {
 
 std::optional<std::string_view> GetCommaField(int n, std::string_view line) {
   return NthField(n, line, FieldCursor::Separator::Commas);
-}
-
-bool IsBlank(std::string_view text) {
-  return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 std::int32_t RoundToInt(double x) {

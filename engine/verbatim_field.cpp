@@ -10,26 +10,8 @@ namespace {
 // Digits that a 32-bit float always gives back through the 18-digit form.
 constexpr std::size_t kFloatSafeDigits = 6;
 
-struct Layout {
-  std::size_t width = 0;
-  std::size_t decimals = 0;  // the digits after the separator; none for "%Wd"
-};
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-// "%Wd" and "%W.Df" with one or two width digits; other formats go the long way.
-bool ReadLayout(const char* format, Layout& layout) {
-  if (*format++ != '%' || !IsDigit(*format)) return false;
-  layout.width = static_cast<std::size_t>(*format++ - '0');
-  if (IsDigit(*format))
-    layout.width = layout.width * 10 + static_cast<std::size_t>(*format++ - '0');
-  if (format[0] == 'd' && format[1] == '\0') return true;
-  if (format[0] != '.' || !IsDigit(format[1]) || format[2] != 'f' || format[3] != '\0')
-    return false;
-  layout.decimals = static_cast<std::size_t>(format[1] - '0');
-  return true;
 }
 
 // Scans [-]digits[separator digits] once: the shape the layout writes, with
@@ -67,9 +49,25 @@ class NumberScan {
 
 }  // namespace
 
+std::optional<VerbatimLayout> VerbatimLayoutOf(const char* format) {
+  VerbatimLayout layout;
+  if (*format++ != '%' || !IsDigit(*format)) return std::nullopt;
+  layout.width = static_cast<std::size_t>(*format++ - '0');
+  if (IsDigit(*format))
+    layout.width = layout.width * 10 + static_cast<std::size_t>(*format++ - '0');
+  if (format[0] == 'd' && format[1] == '\0') return layout;
+  if (format[0] != '.' || !IsDigit(format[1]) || format[2] != 'f' || format[3] != '\0')
+    return std::nullopt;
+  layout.decimals = static_cast<std::size_t>(format[1] - '0');
+  return layout;
+}
+
 bool RendersAsItself(std::string_view field, const char* format) {
-  Layout layout;
-  if (!ReadLayout(format, layout)) return false;
+  const std::optional<VerbatimLayout> layout = VerbatimLayoutOf(format);
+  return layout && RendersAsItself(field, *layout);
+}
+
+bool RendersAsItself(std::string_view field, const VerbatimLayout& layout) {
   std::size_t start = 0;
   while (start < field.size() && field[start] == ' ') ++start;
   // Blanks only fill the width: a text as wide or wider starts with no blank.
