@@ -1,18 +1,22 @@
 #pragma once
-// A text file read and written line by line through a 128-byte buffer.
-// Lines end at CR LF, a lone CR, the end marker 0x1A or the end of the file;
-// a lone LF is line content. Written lines end in CR LF and reach the file in
-// whole 128-byte blocks, the rest at Close. Every operation returns an IoCode.
-#include <array>
+// A text file read and written line by line through one buffer of
+// kBufferSize bytes. Lines end at CR LF, a lone CR, the end marker 0x1A or the
+// end of the file; a lone LF is line content. Written lines end in CR LF and
+// reach the file in whole blocks of kBufferSize bytes, the rest at Close.
+// Every operation returns an IoCode.
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace siconv {
 
 class LineFile {
  public:
-  static constexpr std::size_t kBufferSize = 128;
+  // Large enough that the platform calls cost little beside the conversion
+  // (output goes to a temporary file, so the block size is not observable),
+  // small enough to stay in the cache.
+  static constexpr std::size_t kBufferSize = 64 * 1024;
   enum class State { Unbound, Closed, Reading, Writing };
 
   LineFile() = default;
@@ -53,7 +57,7 @@ class LineFile {
   std::string name_;
   State state_ = State::Unbound;
   int fd_ = -1;
-  std::array<char, kBufferSize> buffer_{};
+  std::vector<char> buffer_ = std::vector<char>(kBufferSize);  // on the heap, allocated once
   std::size_t position_ = 0;
   std::size_t fill_ = 0;
   long linesRead_ = 0;
