@@ -50,6 +50,49 @@ void ReadLineOrRaise(LineFile& in, std::string& line) {
   CheckIo(in.ReadLine(line));
 }
 
+}  // namespace
+
+// The output of one line. Bytes copied from the line itself gather into one
+// run that is appended at once: most fields, and the commas between them,
+// stand in the line exactly as they are written.
+class LineOutput {
+ public:
+  explicit LineOutput(std::string& out) : out_(out) {}
+  void Copy(std::string_view bytes) {
+    if (bytes.data() != end_) {
+      Flush();
+      begin_ = bytes.data();
+    }
+    end_ = bytes.data() + bytes.size();
+  }
+  // For text of its own, after the run so far.
+  std::string& Text() {
+    Flush();
+    return out_;
+  }
+  void Flush() {
+    out_.append(begin_, static_cast<std::size_t>(end_ - begin_));
+    begin_ = end_;
+  }
+
+ private:
+  std::string& out_;
+  const char* begin_ = nullptr;
+  const char* end_ = nullptr;
+};
+
+namespace {
+
+// The comma after a field: the line's own when it follows the field directly.
+void PutComma(LineOutput& out, std::string_view line, std::string_view field) {
+  const std::size_t after = static_cast<std::size_t>(field.data() - line.data()) + field.size();
+  if (after < line.size() && line[after] == ',') {
+    out.Copy(line.substr(after, 1));
+  } else {
+    out.Text() += ',';
+  }
+}
+
 // The texts of one line, kept from line to line so that their room is reused.
 struct LineTexts {
   std::string line;
@@ -81,22 +124,22 @@ LineConverter::LineConverter(int direction, SeparatorMode mode, const ColumnTabl
 }
 
 // Appends the field rendered again by its column format.
-void LineConverter::AppendField(std::string& out, std::string_view field,
+void LineConverter::AppendField(LineOutput& out, std::string_view field,
                                 const Column& column) const {
   if (column.verbatim && RendersAsItself(field, *column.verbatim)) {
-    out += field;
+    out.Copy(field);
     return;
   }
   const float v = Scale(ToWorkingValue(ParseNumberText(field)), column.flag, direction_, factor_);
   switch (column.render) {
     case Render::Integer:
-      AppendNumberText(out, column.format, RoundToInt(v));
+      AppendNumberText(out.Text(), column.format, RoundToInt(v));
       break;
     case Render::Echo:
-      out += field;
+      out.Copy(field);
       break;
     case Render::Number:
-      AppendNumberText(out, column.format, static_cast<Extended>(v));
+      AppendNumberText(out.Text(), column.format, static_cast<Extended>(v));
       break;
   }
 }
@@ -104,13 +147,15 @@ void LineConverter::AppendField(std::string& out, std::string_view field,
 void LineConverter::Convert(std::string_view line, std::string& out) const {
   FieldCursor fields(line, mode_ == SeparatorMode::Blanks ? FieldCursor::Separator::Blanks
                                                           : FieldCursor::Separator::Commas);
+  LineOutput text(out);
   const std::size_t count = columns_.size();
   for (std::size_t i = 0; i < count; ++i) {
-    const auto field = fields.Next();
-    if (!field) break;
-    if (!IsBlank(*field)) AppendField(out, *field, columns_[i]);
-    if (i + 1 < count && mode_ == SeparatorMode::Commas) out += ',';
+    std::string_view field;
+    if (!fields.Next(field)) break;
+    if (!IsBlank(field)) AppendField(text, field, columns_[i]);
+    if (i + 1 < count && mode_ == SeparatorMode::Commas) PutComma(text, line, field);
   }
+  text.Flush();
 }
 
 std::string ConvertLineText(std::string_view line, int direction, SeparatorMode mode,

@@ -24,6 +24,8 @@ struct ColumnTable {
   int fieldCount = 0;
 };
 
+class LineOutput;
+
 // A column table made ready for many lines: how each column is rendered is
 // decided once, and a line is converted into a text the caller reuses, so
 // that converting a line allocates nothing.
@@ -42,7 +44,7 @@ class LineConverter {
     // Set when an unscaled field already written in this layout may be copied.
     std::optional<VerbatimLayout> verbatim;
   };
-  void AppendField(std::string& out, std::string_view field, const Column& column) const;
+  void AppendField(LineOutput& out, std::string_view field, const Column& column) const;
 
   int direction_;
   SeparatorMode mode_;

@@ -15,19 +15,20 @@ bool EndsField(char c) {
 
 }  // namespace
 
-std::optional<std::string_view> FieldCursor::NextSpaceField() {
+bool FieldCursor::NextSpaceField(std::string_view& field) {
   const size_t len = line_.size();
   if (started_) {
     // Skipping a field never looks at the last byte: a field reaching it ends the line.
     while (line_[p_] != ' ') {
-      if (++p_ + 1 >= len) return std::nullopt;
+      if (++p_ + 1 >= len) return false;
     }
   }
   while (p_ < len && line_[p_] == ' ') ++p_;
-  if (p_ >= len) return std::nullopt;
+  if (p_ >= len) return false;
   size_t end = p_;
   while (end < len && !EndsField(line_[end])) ++end;
-  return line_.substr(p_, end - p_);
+  field = line_.substr(p_, end - p_);
+  return true;
 }
 
 namespace {
@@ -36,10 +37,9 @@ std::optional<std::string_view> NthField(int n, std::string_view line,
                                          FieldCursor::Separator separator) {
   if (n <= 0) return std::nullopt;
   FieldCursor cursor(line, separator);
-  std::optional<std::string_view> field;
+  std::string_view field;
   for (int k = 0; k < n; ++k) {
-    field = cursor.Next();
-    if (!field) break;
+    if (!cursor.Next(field)) return std::nullopt;
   }
   return field;
 }

@@ -17,17 +17,19 @@ class FieldCursor {
   enum class Separator { Blanks, Commas };
   FieldCursor(std::string_view line, Separator separator)
       : line_(line), commas_(separator == Separator::Commas) {}
-  std::optional<std::string_view> Next() {
-    if (ended_) return std::nullopt;
-    std::optional<std::string_view> field = commas_ ? NextCommaField() : NextSpaceField();
+  // The next field into field; false when there is none. (A flag and an out
+  // parameter stay in registers where an optional would go through memory.)
+  bool Next(std::string_view& field) {
+    if (ended_) return false;
+    const bool found = commas_ ? NextCommaField(field) : NextSpaceField(field);
     started_ = true;
-    ended_ = !field;
-    return field;
+    ended_ = !found;
+    return found;
   }
 
  private:
-  std::optional<std::string_view> NextCommaField();
-  std::optional<std::string_view> NextSpaceField();
+  bool NextCommaField(std::string_view& field);
+  bool NextSpaceField(std::string_view& field);
 
   std::string_view line_;
   bool commas_;
@@ -50,22 +52,24 @@ inline constexpr auto kEndsCommaField = [] {
 }  // namespace text_fields_detail
 
 // Inline, as the converter's loop calls it for every field of a record file.
-inline std::optional<std::string_view> FieldCursor::NextCommaField() {
+inline bool FieldCursor::NextCommaField(std::string_view& field) {
   const std::size_t len = line_.size();
-  if (len == 0) return std::nullopt;
+  if (len == 0) return false;
   if (started_) {
     // No comma lies between a field's start and where its text stopped. The
     // search looks at its starting byte, then only at bytes before the last
     // one: a final comma opens a further field only when the search starts on it.
     const std::size_t comma = end_ < len && line_[end_] == ',' ? end_ : line_.find(',', end_);
-    if (comma == std::string_view::npos || (comma != p_ && comma + 1 >= len)) return std::nullopt;
+    if (comma == std::string_view::npos || (comma != p_ && comma + 1 >= len)) return false;
     p_ = comma + 1;
   }
-  end_ = p_;
-  while (end_ < len &&
-         !text_fields_detail::kEndsCommaField[static_cast<unsigned char>(line_[end_])])
-    ++end_;
-  return line_.substr(p_, end_ - p_);
+  // A local index: a member would be stored at every byte, as a char may alias it.
+  std::size_t end = p_;
+  while (end < len && !text_fields_detail::kEndsCommaField[static_cast<unsigned char>(line_[end])])
+    ++end;
+  end_ = end;
+  field = line_.substr(p_, end - p_);
+  return true;
 }
 
 // The n-th field (from 1) separated by runs of blanks; nullopt when not found.
