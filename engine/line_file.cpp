@@ -119,7 +119,7 @@ int LineFile::ReadLine(std::string& text) {
     auto begin = buffer_.begin() + static_cast<std::ptrdiff_t>(position_);
     auto end = buffer_.begin() + static_cast<std::ptrdiff_t>(fill_);
     auto stop = std::find_if(begin, end, [](char c) { return c == kCr || c == kEndMarker; });
-    text.append(&*begin, static_cast<std::size_t>(stop - begin));  // no temporary string
+    text.append(begin, stop);
     position_ = static_cast<std::size_t>(stop - buffer_.begin());
     if (stop == end) continue;
     if (*stop == kEndMarker) {

@@ -5,9 +5,9 @@
 // reach the file in whole blocks of kBufferSize bytes, the rest at Close.
 // Every operation returns an IoCode.
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace siconv {
 
@@ -57,7 +57,15 @@ class LineFile {
   std::string name_;
   State state_ = State::Unbound;
   int fd_ = -1;
-  std::vector<char> buffer_ = std::vector<char>(kBufferSize);  // on the heap, allocated once
+  // The block's bytes on the heap, allocated once per file and never cleared:
+  // a short file touches only the pages that it fills.
+  struct Buffer {
+    std::unique_ptr<char[]> bytes{new char[kBufferSize]};
+    char* begin() const { return bytes.get(); }
+    char* data() const { return bytes.get(); }
+    char& operator[](std::size_t i) const { return bytes[i]; }
+  };
+  Buffer buffer_;
   std::size_t position_ = 0;
   std::size_t fill_ = 0;
   long linesRead_ = 0;
