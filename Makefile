@@ -44,6 +44,7 @@ windows-test: windows-configure
 	@bash scripts/windows-tests $(BUILD) $(WINDOWS_BUILD) $(JOBS)
 
 bench: deps
+	@bash bench/install-deps
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSICONV_WITH_BENCH=ON -DSICONV_WITH_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD)-bench -j $(JOBS)
 	@bash bench/run-benchmarks $(BUILD)-bench

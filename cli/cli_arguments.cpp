@@ -8,8 +8,7 @@
 namespace siconv {
 namespace {
 
-// A hand reader rather than QCommandLineParser: folder arguments are native
-// bytes and must not pass through QString, which cannot carry invalid UTF-8.
+// Folder arguments are native bytes, taken as they are whatever their encoding.
 enum class Option { Recursive, Quantity, DryRun, Quiet, Help, Version };
 
 struct OptionName {

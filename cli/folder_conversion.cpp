@@ -1,10 +1,10 @@
 #include "cli/folder_conversion.h"
 
-#include "browser/file_list_model.h"
 #include "cli/quantity_selection.h"
 #include "engine/line_converter.h"
 #include "engine/quantity_catalogue.h"
 #include "state/conversion_command.h"
+#include "state/folder_entries.h"
 #include "state/folder_scan.h"
 #include "state/unit_type_file.h"
 
@@ -29,9 +29,9 @@ bool UnitStateWritable(const std::string& folder, bool dryRun, CliReporter& repo
 
 bool RunCommand(const std::string& folder, const ConversionRequest& request,
                 CliReporter& reporter) {
-  const FileListModel files(folder);
+  const FolderEntries entries = ReadFolderEntries(folder);
   UnitTypes unitType = ReadUnitTypeFile(folder);
-  const QuantitySelection selection = SelectQuantities(PresentQuantities(files.Names()), unitType,
+  const QuantitySelection selection = SelectQuantities(PresentQuantities(entries.files), unitType,
                                                        request.direction, request.named);
   for (const SkippedQuantity& skipped : selection.skipped) {
     reporter.Note(SkipText(folder, skipped, request.direction));

@@ -1,7 +1,7 @@
 #include "cli/list_command.h"
 
-#include "browser/file_list_model.h"
 #include "engine/quantity_catalogue.h"
+#include "state/folder_entries.h"
 #include "state/folder_scan.h"
 #include "state/unit_type_file.h"
 
@@ -11,10 +11,10 @@ namespace {
 // The folder is read whole before anything is printed, so that a folder
 // that fails prints no part of its list.
 std::string FolderListing(const std::string& folder) {
-  const FileListModel files(folder);
+  const FolderEntries entries = ReadFolderEntries(folder);
   const UnitTypes unitType = ReadUnitTypeFile(folder);
   std::string text;
-  for (int q : PresentQuantities(files.Names())) {
+  for (int q : PresentQuantities(entries.files)) {
     const bool si = unitType[static_cast<std::size_t>(q)] != 0;
     text += std::to_string(q) + "\t" + Quantities()[static_cast<std::size_t>(q)].caption + "\t" +
             (si ? "ＳＩ単位" : "旧単位") + "\n";

@@ -143,19 +143,29 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
 }
 
 // A column format is one number conversion and nothing else: its text is
-// built in one buffer with room for the blanks in front, then copied once.
-std::string FormatNumberText(std::string_view format, FormatArg arg) {
+// built in one buffer with room for the blanks in front, then appended once.
+void AppendNumberText(std::string& out, std::string_view format, FormatArg arg) {
   constexpr int kPadRoom = 32;
-  if (format.empty() || format[0] != '%') return FormatText(format, {arg});
+  if (format.empty() || format[0] != '%') {
+    out += FormatText(format, {arg});
+    return;
+  }
   const Conversion c = ReadConversion(format, 0);
   if (c.text.size() != format.size() || c.width > kPadRoom || c.letter == 's' || c.letter == 0) {
-    return FormatText(format, {arg});
+    out += FormatText(format, {arg});
+    return;
   }
   char buffer[kPadRoom + kLayoutCapacity];
   std::memset(buffer, ' ', kPadRoom);
   const std::string_view text = Convert(c, arg, buffer + kPadRoom);
   const std::size_t pad = std::max(static_cast<std::size_t>(c.width), text.size()) - text.size();
-  return std::string(text.data() - pad, text.size() + pad);
+  out.append(text.data() - pad, text.size() + pad);
+}
+
+std::string FormatNumberText(std::string_view format, FormatArg arg) {
+  std::string out;
+  AppendNumberText(out, format, arg);
+  return out;
 }
 
 }  // namespace siconv

@@ -1,10 +1,11 @@
 #pragma once
-// A text file read and written line by line through a 128-byte buffer.
-// Lines end at CR LF, a lone CR, the end marker 0x1A or the end of the file;
-// a lone LF is line content. Written lines end in CR LF and reach the file in
-// whole 128-byte blocks, the rest at Close. Every operation returns an IoCode.
-#include <array>
+// A text file read and written line by line through one buffer of
+// kBufferSize bytes. Lines end at CR LF, a lone CR, the end marker 0x1A or the
+// end of the file; a lone LF is line content. Written lines end in CR LF and
+// reach the file in whole blocks of kBufferSize bytes, the rest at Close.
+// Every operation returns an IoCode.
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,10 @@ namespace siconv {
 
 class LineFile {
  public:
-  static constexpr std::size_t kBufferSize = 128;
+  // Large enough that the platform calls cost little beside the conversion
+  // (output goes to a temporary file, so the block size is not observable),
+  // small enough to stay in the cache.
+  static constexpr std::size_t kBufferSize = 64 * 1024;
   enum class State { Unbound, Closed, Reading, Writing };
 
   LineFile() = default;
@@ -61,7 +65,15 @@ class LineFile {
   std::string name_;
   State state_ = State::Unbound;
   FileHandle file_;
-  std::array<char, kBufferSize> buffer_{};
+  // The block's bytes on the heap, allocated once per file and never cleared:
+  // a short file touches only the pages that it fills.
+  struct Buffer {
+    std::unique_ptr<char[]> bytes{new char[kBufferSize]};
+    char* begin() const { return bytes.get(); }
+    char* data() const { return bytes.get(); }
+    char& operator[](std::size_t i) const { return bytes[i]; }
+  };
+  Buffer buffer_;
   std::size_t position_ = 0;
   std::size_t fill_ = 0;
   long linesRead_ = 0;

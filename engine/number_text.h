@@ -46,4 +46,7 @@ std::string FormatText(std::string_view format, std::initializer_list<FormatArg>
 // A single column format ("%13.6f") applied to one argument.
 std::string FormatNumberText(std::string_view format, FormatArg arg);
 
+// FormatNumberText's text appended to out, with no text of its own in between.
+void AppendNumberText(std::string& out, std::string_view format, FormatArg arg);
+
 }  // namespace siconv

@@ -14,41 +14,22 @@ bool EndsField(char c) {
   return c == ' ' || c == '\r' || c == '\n' || c == '\0';
 }
 
-bool EndsCommaField(char c) {
-  return c == ',' || c == '\r' || c == '\n' || c == '\0';
-}
-
 }  // namespace
 
-std::optional<std::string_view> FieldCursor::NextSpaceField() {
+bool FieldCursor::NextSpaceField(std::string_view& field) {
   const size_t len = line_.size();
   if (started_) {
     // Skipping a field never looks at the last byte: a field reaching it ends the line.
     while (line_[p_] != ' ') {
-      if (++p_ + 1 >= len) return std::nullopt;
+      if (++p_ + 1 >= len) return false;
     }
   }
   while (p_ < len && line_[p_] == ' ') ++p_;
-  if (p_ >= len) return std::nullopt;
+  if (p_ >= len) return false;
   size_t end = p_;
   while (end < len && !EndsField(line_[end])) ++end;
-  return line_.substr(p_, end - p_);
-}
-
-std::optional<std::string_view> FieldCursor::NextCommaField() {
-  const size_t len = line_.size();
-  if (len == 0) return std::nullopt;
-  if (started_) {
-    // No comma lies between a field's start and where its text stopped. The
-    // search looks at its starting byte, then only at bytes before the last
-    // one: a final comma opens a further field only when the search starts on it.
-    const size_t comma = end_ < len && line_[end_] == ',' ? end_ : line_.find(',', end_);
-    if (comma == std::string_view::npos || (comma != p_ && comma + 1 >= len)) return std::nullopt;
-    p_ = comma + 1;
-  }
-  end_ = p_;
-  while (end_ < len && !EndsCommaField(line_[end_])) ++end_;
-  return line_.substr(p_, end_ - p_);
+  field = line_.substr(p_, end - p_);
+  return true;
 }
 
 namespace {
@@ -57,10 +38,9 @@ std::optional<std::string_view> NthField(int n, std::string_view line,
                                          FieldCursor::Separator separator) {
   if (n <= 0) return std::nullopt;
   FieldCursor cursor(line, separator);
-  std::optional<std::string_view> field;
+  std::string_view field;
   for (int k = 0; k < n; ++k) {
-    field = cursor.Next();
-    if (!field) break;
+    if (!cursor.Next(field)) return std::nullopt;
   }
   return field;
 }
@@ -73,10 +53,6 @@ std::optional<std::string_view> GetSpaceField(int n, std::string_view line) {
 
 std::optional<std::string_view> GetCommaField(int n, std::string_view line) {
   return NthField(n, line, FieldCursor::Separator::Commas);
-}
-
-bool IsBlank(std::string_view text) {
-  return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 std::int32_t RoundToInt(double x) {

@@ -1,5 +1,7 @@
 #pragma once
 // Field splitting of record and header lines, and the small text helpers.
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,17 +17,19 @@ class FieldCursor {
   enum class Separator { Blanks, Commas };
   FieldCursor(std::string_view line, Separator separator)
       : line_(line), commas_(separator == Separator::Commas) {}
-  std::optional<std::string_view> Next() {
-    if (ended_) return std::nullopt;
-    std::optional<std::string_view> field = commas_ ? NextCommaField() : NextSpaceField();
+  // The next field into field; false when there is none. (A flag and an out
+  // parameter stay in registers where an optional would go through memory.)
+  bool Next(std::string_view& field) {
+    if (ended_) return false;
+    const bool found = commas_ ? NextCommaField(field) : NextSpaceField(field);
     started_ = true;
-    ended_ = !field;
-    return field;
+    ended_ = !found;
+    return found;
   }
 
  private:
-  std::optional<std::string_view> NextCommaField();
-  std::optional<std::string_view> NextSpaceField();
+  bool NextCommaField(std::string_view& field);
+  bool NextSpaceField(std::string_view& field);
 
   std::string_view line_;
   bool commas_;
@@ -35,6 +39,39 @@ class FieldCursor {
   std::size_t end_ = 0;  // where its text stops
 };
 
+namespace text_fields_detail {
+
+// The bytes that end a comma-separated field, looked up in one step: the
+// scan runs over every byte of every record line.
+inline constexpr auto kEndsCommaField = [] {
+  std::array<bool, 256> ends{};
+  for (const unsigned char c : {',', '\r', '\n', '\0'}) ends[c] = true;
+  return ends;
+}();
+
+}  // namespace text_fields_detail
+
+// Inline, as the converter's loop calls it for every field of a record file.
+inline bool FieldCursor::NextCommaField(std::string_view& field) {
+  const std::size_t len = line_.size();
+  if (len == 0) return false;
+  if (started_) {
+    // No comma lies between a field's start and where its text stopped. The
+    // search looks at its starting byte, then only at bytes before the last
+    // one: a final comma opens a further field only when the search starts on it.
+    const std::size_t comma = end_ < len && line_[end_] == ',' ? end_ : line_.find(',', end_);
+    if (comma == std::string_view::npos || (comma != p_ && comma + 1 >= len)) return false;
+    p_ = comma + 1;
+  }
+  // A local index: a member would be stored at every byte, as a char may alias it.
+  std::size_t end = p_;
+  while (end < len && !text_fields_detail::kEndsCommaField[static_cast<unsigned char>(line_[end])])
+    ++end;
+  end_ = end;
+  field = line_.substr(p_, end - p_);
+  return true;
+}
+
 // The n-th field (from 1) separated by runs of blanks; nullopt when not found.
 std::optional<std::string_view> GetSpaceField(int n, std::string_view line);
 
@@ -43,7 +80,9 @@ std::optional<std::string_view> GetSpaceField(int n, std::string_view line);
 std::optional<std::string_view> GetCommaField(int n, std::string_view line);
 
 // True when every byte is a blank (0x20); true for an empty text.
-bool IsBlank(std::string_view text);
+inline bool IsBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
 
 // Halves away from zero. Raises EOverflow outside the 32-bit integer range.
 std::int32_t RoundToInt(double x);

@@ -10,84 +10,66 @@ namespace {
 // Digits that a 32-bit float always gives back through the 18-digit form.
 constexpr std::size_t kFloatSafeDigits = 6;
 
-struct Layout {
-  std::size_t width = 0;
-  std::size_t decimals = 0;  // the digits after the separator; none for "%Wd"
-};
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// "%Wd" and "%W.Df" with one or two width digits; other formats go the long way.
-bool ReadLayout(const char* format, Layout& layout) {
-  if (*format++ != '%' || !IsDigit(*format)) return false;
-  layout.width = static_cast<std::size_t>(*format++ - '0');
-  if (IsDigit(*format))
-    layout.width = layout.width * 10 + static_cast<std::size_t>(*format++ - '0');
-  if (format[0] == 'd' && format[1] == '\0') return true;
-  if (format[0] != '.' || !IsDigit(format[1]) || format[2] != 'f' || format[3] != '\0')
-    return false;
-  layout.decimals = static_cast<std::size_t>(format[1] - '0');
-  return true;
+// Past the digits from p on.
+const char* SkipDigits(const char* p, const char* end) {
+  while (p != end && IsDigit(*p)) ++p;
+  return p;
 }
-
-// Scans [-]digits[separator digits] once: the shape the layout writes, with
-// no leading zero, and how many digits follow the first non-zero one.
-class NumberScan {
- public:
-  NumberScan(std::string_view text, std::size_t at) : text_(text), at_(at) {}
-
-  bool TakeMinus() { return Take('-'); }
-  bool Take(char c) {
-    if (at_ == text_.size() || text_[at_] != c) return false;
-    ++at_;
-    return true;
-  }
-  std::size_t TakeDigits() {
-    const std::size_t start = at_;
-    for (; at_ < text_.size() && IsDigit(text_[at_]); ++at_) {
-      if (significant_ > 0 || text_[at_] != '0') ++significant_;
-    }
-    if (at_ - start > 1 && start == integerStart_ && text_[start] == '0') leadingZero_ = true;
-    return at_ - start;
-  }
-  void MarkIntegerStart() { integerStart_ = at_; }
-  bool AtEnd() const { return at_ == text_.size(); }
-  bool LeadingZero() const { return leadingZero_; }
-  std::size_t Significant() const { return significant_; }
-
- private:
-  std::string_view text_;
-  std::size_t at_;
-  std::size_t integerStart_ = 0;
-  std::size_t significant_ = 0;
-  bool leadingZero_ = false;
-};
 
 }  // namespace
 
+std::optional<VerbatimLayout> VerbatimLayoutOf(const char* format) {
+  VerbatimLayout layout;
+  if (*format++ != '%' || !IsDigit(*format)) return std::nullopt;
+  layout.width = static_cast<std::size_t>(*format++ - '0');
+  if (IsDigit(*format))
+    layout.width = layout.width * 10 + static_cast<std::size_t>(*format++ - '0');
+  if (format[0] == 'd' && format[1] == '\0') return layout;
+  if (format[0] != '.' || !IsDigit(format[1]) || format[2] != 'f' || format[3] != '\0')
+    return std::nullopt;
+  layout.decimals = static_cast<std::size_t>(format[1] - '0');
+  return layout;
+}
+
 bool RendersAsItself(std::string_view field, const char* format) {
-  Layout layout;
-  if (!ReadLayout(format, layout)) return false;
-  std::size_t start = 0;
-  while (start < field.size() && field[start] == ' ') ++start;
+  const std::optional<VerbatimLayout> layout = VerbatimLayoutOf(format);
+  return layout && RendersAsItself(field, *layout);
+}
+
+// One pass over [-]digits[separator digits]: the shape the layout writes,
+// with no leading zero, and how many digits follow the first non-zero one.
+bool RendersAsItself(std::string_view field, const VerbatimLayout& layout) {
+  const char* p = field.data();
+  const char* const end = p + field.size();
+  while (p != end && *p == ' ') ++p;
   // Blanks only fill the width: a text as wide or wider starts with no blank.
-  if (start == field.size() || (start > 0 && field.size() != layout.width) ||
-      field.size() < layout.width) {
+  if (p == end || field.size() < layout.width ||
+      (p != field.data() && field.size() != layout.width)) {
     return false;
   }
-  NumberScan scan(field, start);
-  const bool negative = scan.TakeMinus();
-  scan.MarkIntegerStart();
-  if (scan.TakeDigits() == 0 || scan.LeadingZero()) return false;
-  if (layout.decimals > 0 &&
-      (!scan.Take(DecimalSeparator) || scan.TakeDigits() != layout.decimals)) {
-    return false;
+  const bool negative = *p == '-';
+  const char* const integer = p + (negative ? 1 : 0);
+  p = SkipDigits(integer, end);
+  if (p == integer || (p - integer > 1 && *integer == '0')) return false;
+  const char* fraction = p;
+  if (layout.decimals > 0) {
+    if (p == end || *p != DecimalSeparator) return false;
+    fraction = p + 1;
+    p = SkipDigits(fraction, end);
+    if (static_cast<std::size_t>(p - fraction) != layout.decimals) return false;
   }
-  if (!scan.AtEnd()) return false;
-  if (scan.Significant() == 0) return !negative;  // zero is written without a sign
-  return scan.Significant() <= kFloatSafeDigits;
+  if (p != end) return false;
+  std::size_t significant = static_cast<std::size_t>(p - integer) - (layout.decimals > 0 ? 1 : 0);
+  if (*integer == '0') {  // "0" or "0.": the fraction's digits from its first non-zero one
+    while (fraction != end && *fraction == '0') ++fraction;
+    significant = static_cast<std::size_t>(end - fraction);
+  }
+  if (significant == 0) return !negative;  // zero is written without a sign
+  return significant <= kFloatSafeDigits;
 }
 
 }  // namespace siconv

@@ -1,7 +1,8 @@
 // LineFile over arbitrary bytes, served in pieces as a pipe may serve them:
 // no line read holds CR or 0x1A, the lines are exactly those of the text up
 // to its first 0x1A, reading past the end gives empty lines without error,
-// and writing the lines back produces CR LF lines in whole 128-byte blocks.
+// and writing the lines back produces CR LF lines in whole blocks of
+// LineFile::kBufferSize bytes.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,23 +1,21 @@
 #include "state/regional_settings.h"
 
-#include <QLocale>
-
 #include "engine/number_text.h"
 
 namespace siconv {
 
-char DecimalSeparatorFor(const QString& decimalPoint) {
+char DecimalSeparatorFor(std::string_view decimalPoint) {
   // A comma would split every converted number of a comma-separated record
   // file into two fields, so it never becomes the separator.
-  if (decimalPoint.size() == 1 && decimalPoint.at(0).unicode() < 0x80 &&
-      decimalPoint.at(0) != QLatin1Char(',')) {
-    return static_cast<char>(decimalPoint.at(0).unicode());
+  if (decimalPoint.size() == 1 && static_cast<unsigned char>(decimalPoint[0]) < 0x80 &&
+      decimalPoint[0] != ',') {
+    return decimalPoint[0];
   }
   return '.';
 }
 
 void ApplyRegionalSettings() {
-  DecimalSeparator = DecimalSeparatorFor(QLocale::system().decimalPoint());
+  DecimalSeparator = DecimalSeparatorFor(LocaleDecimalPoint(""));
 }
 
 }  // namespace siconv

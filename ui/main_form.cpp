@@ -7,11 +7,11 @@
 #include <memory>
 #include <utility>
 
-#include "state/regional_settings.h"
 #include "ui/fonts.h"
 #include "ui/form_bor_sel.h"
 #include "ui/form_version.h"
 #include "ui/guarded_handler.h"
+#include "ui/qt_regional_settings.h"
 #include "ui/window_placement.h"
 
 namespace siconv {
@@ -113,7 +113,7 @@ void TmainForm::SpeedButton2Click() {
 }
 
 void TmainForm::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LocaleChange) ApplyRegionalSettings();
+  if (event->type() == QEvent::LocaleChange) ApplyQtRegionalSettings();
   QMainWindow::changeEvent(event);
 }
 

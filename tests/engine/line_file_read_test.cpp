@@ -45,7 +45,9 @@ struct ReadCase {
   std::string copy;
 };
 
-const std::string k127(127, 'x');
+constexpr std::size_t kBlock = LineFile::kBufferSize;
+const std::string kBlockLess1(kBlock - 1, 'x');
+const std::string kBlockLong(kBlock, 'q');
 const std::string k1000(1000, 'L');
 const std::string k255(255, 'M');
 
@@ -67,12 +69,31 @@ const std::vector<ReadCase> kReadCases = {
      std::string("\x82\xa0\0\x81\x40", 5) + "\r\n",
      {std::string("\x82\xa0\0\x81\x40", 5)},
      std::string("\x82\xa0\0\x81\x40", 5) + "\r\n"},
-    {"CR LF split across two blocks", k127 + "\r\ny", {k127, "y"}, k127 + "\r\ny\r\n"},
-    {"lone CR at the end of a block", k127 + "\rz", {k127, "z"}, k127 + "\r\nz\r\n"},
+    {"CR LF split across two blocks",
+     kBlockLess1 + "\r\ny",
+     {kBlockLess1, "y"},
+     kBlockLess1 + "\r\ny\r\n"},
+    {"lone CR at the end of a block",
+     kBlockLess1 + "\rz",
+     {kBlockLess1, "z"},
+     kBlockLess1 + "\r\nz\r\n"},
+    {"lone LF at the end of a block",
+     kBlockLess1 + "\nz",
+     {kBlockLess1 + "\nz"},
+     kBlockLess1 + "\nz\r\n"},
+    {"marker as the last byte of a block",
+     kBlockLess1 + "\x1A" + "rest",
+     {kBlockLess1},
+     kBlockLess1 + "\r\n"},
     {"marker at the start of the second block",
-     std::string(128, 'q') + "\x1A" + "rest",
-     {std::string(128, 'q')},
-     std::string(128, 'q') + "\r\n"},
+     kBlockLong + "\x1A" + "rest",
+     {kBlockLong},
+     kBlockLong + "\r\n"},
+    {"line across three blocks",
+     kBlockLong + kBlockLong + "w\r\nv",
+     {kBlockLong + kBlockLong + "w", "v"},
+     kBlockLong + kBlockLong + "w\r\nv\r\n"},
+    {"file ending on a block boundary", kBlockLess1 + "\r", {kBlockLess1}, kBlockLess1 + "\r\n"},
     {"line of 1000 bytes", k1000 + "\r\nend", {k1000, "end"}, k1000 + "\r\nend\r\n"},
     {"line of exactly 255 bytes", k255 + "\r\n", {k255}, k255 + "\r\n"},
 };
@@ -120,7 +141,7 @@ TEST(LineFileRead, EveryReadAsksForOneBlockAndNoneFollowsTheEnd) {
   };
   const std::vector<Case> cases = {
       // 10 full blocks, the 5-byte rest, then the read that finds the end.
-      {"1285 bytes", std::string(1283, 'x') + "\r\n", 12},
+      {"10 blocks and 5 bytes", std::string(10 * kBlock + 3, 'x') + "\r\n", 12},
       {"empty", "", 1},
       {"marker in the first block", "AB\x1A" + std::string(1000, 'j'), 1},
   };
@@ -143,7 +164,7 @@ TEST(LineFileRead, EveryReadAsksForOneBlockAndNoneFollowsTheEnd) {
 
 TEST(LineFileRead, FailedReadReturnsItsCode) {
   TempDir dir;
-  WriteFile(dir.Path("in"), std::string(200, 'a') + "\r\nB\r\n");
+  WriteFile(dir.Path("in"), std::string(kBlock + 72, 'a') + "\r\nB\r\n");
   FaultInjectingFileSystem io;
   ScopedFileSystem installed(io);
   LineFile in;

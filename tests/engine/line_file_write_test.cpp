@@ -12,11 +12,17 @@
 namespace siconv {
 namespace {
 
-// Twenty lines of 8 characters, 200 bytes with their line ends; the 13th
-// line fills the first block (bytes 120..129).
-std::vector<std::string> TwentyLines() {
+constexpr std::size_t kBlock = LineFile::kBufferSize;
+
+// Lines of 8 characters, 10 bytes with their line ends, eight lines past the
+// first block; line kFillingLine (from 0) fills the block and reaches past it.
+constexpr std::size_t kFillingLine = kBlock / 10;
+
+std::vector<std::string> LinesPastOneBlock() {
   std::vector<std::string> lines;
-  for (char c = 'a'; c < 'a' + 20; ++c) lines.push_back(std::string(8, c));
+  for (std::size_t i = 0; i < kFillingLine + 8; ++i) {
+    lines.push_back(std::string(8, static_cast<char>('a' + i % 26)));
+  }
   return lines;
 }
 
@@ -42,18 +48,20 @@ class LineFileWrite : public ::testing::Test {
 };
 
 TEST_F(LineFileWrite, DataReachTheFileInWholeBlocksAndTheRestAtClose) {
-  auto lines = TwentyLines();
+  auto lines = LinesPastOneBlock();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     ASSERT_EQ(out.WriteLine(lines[i]), 0);
-    EXPECT_EQ(ReadFile(path).size(), i < 12 ? 0u : 128u) << "after line " << i + 1;
+    if (i + 1 >= kFillingLine) {
+      EXPECT_EQ(ReadFile(path).size(), i < kFillingLine ? 0u : kBlock) << "after line " << i + 1;
+    }
   }
   ASSERT_EQ(out.Close(), 0);
   EXPECT_EQ(ReadFile(path), WithLineEnds(lines));
 }
 
 TEST_F(LineFileWrite, ExactlyFullBufferIsWrittenAtOnceAndCloseWritesNothingMore) {
-  ASSERT_EQ(out.WriteLine(std::string(126, 'z')), 0);
-  EXPECT_EQ(ReadFile(path).size(), 128u);
+  ASSERT_EQ(out.WriteLine(std::string(kBlock - 2, 'z')), 0);
+  EXPECT_EQ(ReadFile(path).size(), kBlock);
   ASSERT_EQ(out.Close(), 0);
   EXPECT_EQ(io.Count(FsCall::Write), 1);
 }
@@ -66,28 +74,29 @@ TEST_F(LineFileWrite, BytesGoOutUntranslated) {
 }
 
 TEST_F(LineFileWrite, AbandonedFileHoldsOnlyTheWholeBlocks) {
-  for (const std::string& line : TwentyLines()) ASSERT_EQ(out.WriteLine(line), 0);
+  for (const std::string& line : LinesPastOneBlock()) ASSERT_EQ(out.WriteLine(line), 0);
   out.Bind(dir.Path("next"));  // a conversion abandoned by an exception rebinds
-  EXPECT_EQ(ReadFile(path), WithLineEnds(TwentyLines()).substr(0, 128));
+  EXPECT_EQ(ReadFile(path), WithLineEnds(LinesPastOneBlock()).substr(0, kBlock));
 }
 
 TEST_F(LineFileWrite, FailedFinalWriteKeepsTheFirstBlockAndReleasesTheHandle) {
-  for (const std::string& line : TwentyLines()) ASSERT_EQ(out.WriteLine(line), 0);
+  for (const std::string& line : LinesPastOneBlock()) ASSERT_EQ(out.WriteLine(line), 0);
   io.FailNth(1, io_code::kDiskFull, FsCall::Write);
   EXPECT_EQ(out.Close(), io_code::kDiskFull);
   EXPECT_EQ(out.GetState(), LineFile::State::Closed);
   EXPECT_EQ(io.Count(FsCall::Close), 1);
-  EXPECT_EQ(ReadFile(path), WithLineEnds(TwentyLines()).substr(0, 128));
+  EXPECT_EQ(ReadFile(path), WithLineEnds(LinesPastOneBlock()).substr(0, kBlock));
 }
 
 TEST_F(LineFileWrite, FailedBlockAndTheRestOfItsLineAreDropped) {
   io.FailNth(1, io_code::kDiskFull, FsCall::Write);
-  auto lines = TwentyLines();
+  auto lines = LinesPastOneBlock();
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_EQ(out.WriteLine(lines[i]), i == 12 ? io_code::kDiskFull : 0) << "line " << i + 1;
+    EXPECT_EQ(out.WriteLine(lines[i]), i == kFillingLine ? io_code::kDiskFull : 0)
+        << "line " << i + 1;
   }
   ASSERT_EQ(out.Close(), 0);
-  EXPECT_EQ(ReadFile(path), WithLineEnds(lines, 13));
+  EXPECT_EQ(ReadFile(path), WithLineEnds(lines, kFillingLine + 1));
 }
 
 TEST_F(LineFileWrite, CloseSyncedMakesTheDataDurableBeforeClosing) {
@@ -115,9 +124,10 @@ TEST(LineFileDeviceFull, WriteFailsWithDiskFull) {
   LineFile out;
   out.Bind("/dev/full");
   ASSERT_EQ(out.OpenWrite(), 0);  // a character device may be written
-  auto lines = TwentyLines();
+  auto lines = LinesPastOneBlock();
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    EXPECT_EQ(out.WriteLine(lines[i]), i == 12 ? io_code::kDiskFull : 0) << "line " << i + 1;
+    EXPECT_EQ(out.WriteLine(lines[i]), i == kFillingLine ? io_code::kDiskFull : 0)
+        << "line " << i + 1;
   }
   EXPECT_EQ(out.Close(), io_code::kDiskFull);
   EXPECT_EQ(out.GetState(), LineFile::State::Closed);

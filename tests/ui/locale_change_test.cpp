@@ -1,6 +1,6 @@
 // The window takes the decimal separator again when told that the regional
 // settings changed.
-#include "state/regional_settings.h"
+#include "ui/qt_regional_settings.h"
 
 #include <QEvent>
 #include <QLocale>
@@ -17,7 +17,7 @@ TEST_F(WindowTest, ALocaleChangeSetsTheSeparatorAgain) {
   DecimalSeparator = '#';
   QEvent change(QEvent::LocaleChange);
   QCoreApplication::sendEvent(form, &change);
-  EXPECT_EQ(DecimalSeparator, DecimalSeparatorFor(QLocale::system().decimalPoint()));
+  EXPECT_EQ(DecimalSeparator, QtDecimalSeparator(QLocale::system()));
   DecimalSeparator = saved;
 }
 

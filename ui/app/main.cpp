@@ -8,9 +8,9 @@
 
 #include "browser/mounted_volumes.h"
 #include "engine/error_report.h"
-#include "state/regional_settings.h"
 #include "ui/program_windows.h"
 #include "ui/qt_error_ui.h"
+#include "ui/qt_regional_settings.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
   // QApplication adopts the user's locale; printf and strtod must keep "C".
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/siconv/siconv.svg")));
-  siconv::ApplyRegionalSettings();
+  siconv::ApplyQtRegionalSettings();
 
   siconv::QtErrorUi errors(
       siconv::ApplicationTitle(QCoreApplication::applicationFilePath().toStdString()));
