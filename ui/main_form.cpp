@@ -26,11 +26,7 @@ constexpr int kTimerInterval = 1000;
 
 TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
                      const std::vector<VolumeRecord>& volumes, QWidget* parent)
-    : QMainWindow(parent),
-      errors_(errors),
-      folderList_(startFolder),
-      fileList_(folderList_.CurrentFolder()),
-      volumes_(volumes, folderList_.CurrentFolder()) {
+    : QMainWindow(parent), model_(startFolder, volumes), errors_(errors) {
   setupUi(this);
   SetUpControls();
   ConnectHandlers();
@@ -51,16 +47,15 @@ void TmainForm::SetUpControls() {
   statusPanel_ = new QLabel(StatusBar);
   StatusBar->addWidget(statusPanel_, 1);
   StatusBar->setFixedHeight(kStatusBarHeight);
-  DirectoryListBox->ShowItems(folderList_);
-  DriveComboBox->ShowVolumes(volumes_.Items(), volumes_.CurrentIndex());
+  DirectoryListBox->ShowItems(model_.Folders());
+  DriveComboBox->ShowVolumes(model_.Volumes().Items(), model_.Volumes().CurrentIndex());
 }
 
 void TmainForm::ConnectHandlers() {
   ConnectGuarded(DriveComboBox, &QComboBox::activated, this, errors_,
                  [this](int index) { DriveComboBoxChange(index); });
   ConnectGuarded(DirectoryListBox, &DirectoryListBox::openRequested, this, errors_,
-                 [this](int index) { folderList_.OpenItem(index); });
-  folderList_.AddChangeListener([this] { FolderChanged(); });
+                 [this](int index) { OpenFolderItem(index); });
   ConnectGuarded(ListBox1, &QuantityListBox::userSelectionChanged, this, errors_,
                  [this] { ListBoxOld1Click(); });
   ConnectGuarded(ListBox2, &QuantityListBox::userSelectionChanged, this, errors_,
@@ -91,8 +86,8 @@ void TmainForm::SetDialogs(TFormBorSel& formBorSel, TFormVersion& formVersion) {
   formVersion_ = &formVersion;
 }
 
+// The model starts without ConvertResults.
 void TmainForm::FormCreate() {
-  ConvertResults.reset();
   TabbedNotebook1->setCurrentIndex(0);
   for (int page = 0; page < 5; ++page) SetButtonState(-1, page);
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "browser/main_window_model.h"
+
 namespace siconv {
 
 class QuantityListBox : public QListWidget {
@@ -18,10 +20,10 @@ class QuantityListBox : public QListWidget {
   bool Selected(int index) const { return item(index)->isSelected(); }
   int SelCount() const { return static_cast<int>(selectedItems().size()); }
 
-  void Fill(const std::vector<std::string>& captions);
-  void Append(const QString& caption);
-  void Delete(int index);
-  void DeselectAll();
+  // Shows the list's captions and selection; the items are rebuilt only when
+  // the captions changed, so the anchor of a range selection stays.
+  void Show(const QuantityList& list);
+  std::vector<bool> Selection() const;
 
  signals:
   void userSelectionChanged();
