@@ -13,7 +13,11 @@ void TmainForm::DriveComboBoxChange(int index) {
   if (model_.ChooseVolume(index)) DirectoryListBoxChange();
 }
 
+// A refused move leaves the highlight on the folder the list stands on, not
+// on the item that was double-clicked.
 void TmainForm::OpenFolderItem(int index) {
+  const auto showCurrent =
+      qScopeGuard([this] { DirectoryListBox->setCurrentRow(model_.Folders().CurrentItemIndex()); });
   if (model_.OpenFolderItem(index)) DirectoryListBoxChange();
 }
 
