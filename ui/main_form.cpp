@@ -1,7 +1,6 @@
 #include "ui/main_form.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QStatusBar>
 #include <QToolButton>
 #include <memory>
@@ -12,6 +11,7 @@
 #include "ui/form_bor_sel.h"
 #include "ui/form_version.h"
 #include "ui/guarded_handler.h"
+#include "ui/status_panel.h"
 #include "ui/window_placement.h"
 
 namespace siconv {
@@ -44,9 +44,8 @@ void TmainForm::SetUpControls() {
   for (QAction* action : {SpeedButton1, SpeedButton2}) {
     CoolBar1->widgetForAction(action)->setFixedSize(kToolButtonSize);
   }
-  statusPanel_ = new QLabel(StatusBar);
-  StatusBar->addWidget(statusPanel_, 1);
   StatusBar->setFixedHeight(kStatusBarHeight);
+  statusPanel_ = new StatusPanel(*StatusBar);
   DirectoryListBox->ShowItems(model_.Folders());
   DriveComboBox->ShowVolumes(model_.Volumes().Items(), model_.Volumes().CurrentIndex());
 }

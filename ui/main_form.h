@@ -14,10 +14,9 @@
 #include "engine/file_conversion.h"
 #include "ui_main_form.h"
 
-class QLabel;
-
 namespace siconv {
 
+class StatusPanel;
 class TFormBorSel;
 class TFormVersion;
 
@@ -85,7 +84,7 @@ class TmainForm : public QMainWindow, public Ui::MainFormLayout, public Conversi
   void ShowLists();
 
   ErrorUi& errors_;
-  QLabel* statusPanel_ = nullptr;
+  StatusPanel* statusPanel_ = nullptr;
   TFormBorSel* formBorSel_ = nullptr;
   TFormVersion* formVersion_ = nullptr;
 };
