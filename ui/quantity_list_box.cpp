@@ -1,5 +1,6 @@
 #include "ui/quantity_list_box.h"
 
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace siconv {
@@ -28,6 +29,19 @@ void QuantityListBox::Show(const QuantityList& list) {
     }
   }
   for (int i = 0; i < n; ++i) item(i)->setSelected(list.selected[i]);
+}
+
+QItemSelectionModel::SelectionFlags QuantityListBox::selectionCommand(const QModelIndex& index,
+                                                                      const QEvent* event) const {
+  QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+  const bool press = event != nullptr && event->type() == QEvent::MouseButtonPress;
+  if (!press || !index.isValid()) return command;
+  const Qt::KeyboardModifiers modifiers = static_cast<const QMouseEvent*>(event)->modifiers();
+  if ((modifiers & Qt::ShiftModifier) && !(modifiers & Qt::ControlModifier)) {
+    return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Current |
+           QItemSelectionModel::Rows;
+  }
+  return command;
 }
 
 std::vector<bool> QuantityListBox::Selection() const {

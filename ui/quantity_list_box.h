@@ -1,6 +1,6 @@
 #pragma once
 // A list of quantity captions with extended selection (click, Ctrl+click,
-// Shift+click). userSelectionChanged fires only when the user changes the
+// Shift+click, Ctrl+Shift+click). userSelectionChanged fires only when the user changes the
 // selection: every change the program makes goes through the methods below,
 // which keep the list's signals blocked meanwhile.
 #include <QListWidget>
@@ -27,6 +27,12 @@ class QuantityListBox : public QListWidget {
 
  signals:
   void userSelectionChanged();
+
+ protected:
+  // Shift+click selects the range from the anchor and clears the rest;
+  // Ctrl+Shift+click adds the range, as the platform's lists do.
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
 };
 
 }  // namespace siconv

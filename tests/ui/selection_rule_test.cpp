@@ -47,6 +47,19 @@ TEST_F(SelectionRuleTest, TheListActedOnWins) {
   ExpectState(true, false, {1}, {});
 }
 
+// Shift+click: the range from the anchor, the rest cleared; Ctrl+Shift+click
+// adds the range to what is selected.
+TEST_F(SelectionRuleTest, ShiftClickSelectsTheRangeFromTheAnchor) {
+  for (const auto& [modifiers, rows] :
+       {std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier), std::vector<int>{0, 1}},
+        std::pair{Qt::ControlModifier | Qt::ShiftModifier, std::vector<int>{0, 1, 2}}}) {
+    ClickItem(*form->ListBox1, 2);
+    ClickItem(*form->ListBox1, 0, Qt::ControlModifier);  // the anchor
+    ClickItem(*form->ListBox1, 1, modifiers);
+    ExpectState(true, false, rows, {});
+  }
+}
+
 TEST_F(SelectionRuleTest, CtrlClickRemovingTheLastSelectedItemDisablesBoth) {
   ClickItem(*form->ListBox1, 1);
   ClickItem(*form->ListBox1, 1, Qt::ControlModifier);
