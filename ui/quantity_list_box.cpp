@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace siconv {
 namespace {
@@ -42,6 +44,16 @@ QItemSelectionModel::SelectionFlags QuantityListBox::selectionCommand(const QMod
            QItemSelectionModel::Rows;
   }
   return command;
+}
+
+void QuantityListBox::paintEvent(QPaintEvent* event) {
+  QListWidget::paintEvent(event);
+  if (count() > 0 || !hasFocus()) return;
+  QStylePainter painter(viewport());
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = QRect(0, 0, viewport()->width(), kItemHeight);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 std::vector<bool> QuantityListBox::Selection() const {

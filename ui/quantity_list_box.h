@@ -29,6 +29,8 @@ class QuantityListBox : public QListWidget {
   void userSelectionChanged();
 
  protected:
+  // An empty list still shows that it has the focus.
+  void paintEvent(QPaintEvent* event) override;
   // Shift+click selects the range from the anchor and clears the rest;
   // Ctrl+Shift+click adds the range, as the platform's lists do.
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,

@@ -1,5 +1,6 @@
 // Which conversion button is enabled and which list keeps its selection,
 // driven by mouse clicks with Ctrl and Shift as the user makes them.
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -76,6 +77,20 @@ TEST_F(SelectionRuleTest, KeyboardSelectionCountsAsTheUsers) {
   QTest::keyClick(form->ListBox1, Qt::Key_Down);
   EXPECT_TRUE(form->BitBtn1->isEnabled());
   EXPECT_TRUE(SelectedRows(*form->ListBox2).empty());
+}
+
+TEST_F(WindowTest, AnEmptyListShowsFocusWhenTabbedInto) {
+  Start();
+  QuantityListBox& list = *form->ListBox1;
+  ASSERT_EQ(list.count(), 0);
+  const QImage unfocused = list.grab().toImage();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  for (int tab = 0; tab < 10 && !list.hasFocus(); ++tab) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  ASSERT_TRUE(list.hasFocus());
+  EXPECT_NE(list.grab().toImage(), unfocused);
 }
 
 // The program's own selection changes (a reset, a refill, a move) must not
