@@ -41,9 +41,12 @@ void TmainForm::SetUpControls() {
   setFont(ProportionalGothic(12));
   DriveComboBox->setFont(FixedGothic(13));
   DirectoryListBox->setFont(FixedGothic(13));
-  for (QAction* action : {SpeedButton1, SpeedButton2}) {
-    CoolBar1->widgetForAction(action)->setFixedSize(kToolButtonSize);
-  }
+  // The layout overlaps the two 65-pixel buttons by one column (at 0 and
+  // 64); a toolbar cannot overlap, so the first gives up its last column.
+  // A toolbar centres its buttons in its height, so the band is as high as
+  // they are (49) and the client controls below keep their window places.
+  CoolBar1->widgetForAction(SpeedButton1)->setFixedSize(kToolButtonSize - QSize(1, 0));
+  CoolBar1->widgetForAction(SpeedButton2)->setFixedSize(kToolButtonSize);
   StatusBar->setFixedHeight(kStatusBarHeight);
   statusPanel_ = new StatusPanel(*StatusBar);
   DirectoryListBox->ShowItems(model_.Folders());
