@@ -1,10 +1,10 @@
 #include "browser/folder_name_order.h"
 
 #include <QCollator>
-#include <QFile>
 #include <QString>
 #include <algorithm>
-#include <unordered_set>
+
+#include "browser/folder_display_name.h"
 
 namespace siconv {
 namespace {
@@ -14,20 +14,13 @@ struct SortName {
   QString text;
 };
 
-// Case folding only, not collation equality: a locale collation that ignores
-// case also takes katakana and hiragana, or full and half width, as equal.
-std::string CaseKey(const SortName& name) {
-  bool decodable = QFile::encodeName(name.text).toStdString() == name.bytes;
-  return decodable ? name.text.toCaseFolded().toStdString() : name.bytes;
-}
-
 }  // namespace
 
 std::vector<std::string> OrderFolderNames(std::vector<std::string> names) {
   std::vector<SortName> sortNames;
   sortNames.reserve(names.size());
   for (std::string& name : names) {
-    QString text = QFile::decodeName(QByteArray::fromStdString(name));
+    QString text = QString::fromStdString(FolderDisplayName(name));
     sortNames.push_back({std::move(name), std::move(text)});
   }
   QCollator collator;
@@ -37,10 +30,8 @@ std::vector<std::string> OrderFolderNames(std::vector<std::string> names) {
     return order != 0 ? order < 0 : a.bytes < b.bytes;
   });
   std::vector<std::string> ordered;
-  std::unordered_set<std::string> seen;
-  for (SortName& name : sortNames) {
-    if (seen.insert(CaseKey(name)).second) ordered.push_back(std::move(name.bytes));
-  }
+  ordered.reserve(sortNames.size());
+  for (SortName& name : sortNames) ordered.push_back(std::move(name.bytes));
   return ordered;
 }
 

@@ -5,10 +5,10 @@
 
 namespace siconv {
 
-// Sorted by the user's locale collation without regard to letter case (names
-// that collate equal fall back to byte order); of names equal ignoring case
-// only the first remains. Names that are not valid UTF-8 keep their bytes and
-// are never taken as equal to another name.
+// Sorted by the user's locale collation of the names as shown, without regard
+// to letter case (names that collate equal fall back to byte order). Every
+// name stays: names equal ignoring case are different folders on a
+// case-sensitive file system.
 std::vector<std::string> OrderFolderNames(std::vector<std::string> names);
 
 }  // namespace siconv

@@ -1,6 +1,5 @@
 #include "browser/volume_chooser.h"
 
-#include "browser/folder_list_model.h"
 #include "engine/exceptions.h"
 
 namespace siconv {
@@ -22,15 +21,13 @@ std::optional<std::string> VolumeChooser::TargetOfChoice(int index) const {
   return last != lastFolder_.end() ? last->second : root;
 }
 
-void VolumeChooser::Choose(int index, FolderListModel& folders) {
+void VolumeChooser::Choose(int index, const std::function<void(const std::string&)>& open) {
   std::optional<std::string> target = TargetOfChoice(index);
   if (!target) return;
   try {
-    folders.ChangeFolder(*target);
+    open(*target);
   } catch (const EInOutError&) {
-    // A listener may fail after a move that succeeded; only a refused move
-    // makes the remembered folder suspect.
-    if (folders.CurrentFolder() != *target) lastFolder_.erase(items_[index].rootPath);
+    lastFolder_.erase(items_[index].rootPath);
     throw;
   }
 }

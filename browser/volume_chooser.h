@@ -1,6 +1,7 @@
 #pragma once
 // The drive chooser: the volume list, the volume of the current folder and
 // the last folder visited on each volume.
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -9,8 +10,6 @@
 #include "browser/volume_list.h"
 
 namespace siconv {
-
-class FolderListModel;
 
 class VolumeChooser {
  public:
@@ -30,10 +29,10 @@ class VolumeChooser {
   // its root; nothing when the volume holds the current folder.
   std::optional<std::string> TargetOfChoice(int index) const;
 
-  // The user chose the item: moves the folder list there. When the move
-  // fails the volume is sent to its root next time, and the EInOutError goes
-  // on to the caller; CurrentIndex() still names the current folder's volume.
-  void Choose(int index, FolderListModel& folders);
+  // The user chose the item: hands its target to open, which moves there or
+  // raises. When open raises EInOutError the volume is sent to its root next
+  // time and the error goes on to the caller.
+  void Choose(int index, const std::function<void(const std::string&)>& open);
 
  private:
   std::vector<VolumeItem> items_;

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
+#include "browser/folder_display_name.h"
+
 namespace siconv {
 namespace {
 
@@ -49,8 +51,8 @@ DirectoryListBox::DirectoryListBox(QWidget* parent) : QListWidget(parent) {
 void DirectoryListBox::ShowItems(const FolderListModel& model) {
   clear();
   for (const FolderItem& folder : model.Items()) {
-    auto* item =
-        new QListWidgetItem(IconOf(folder.kind), QString::fromStdString(folder.text), this);
+    auto* item = new QListWidgetItem(IconOf(folder.kind),
+                                     QString::fromStdString(FolderDisplayName(folder.text)), this);
     item->setData(kDepthRole, folder.depth);
     item->setSizeHint(QSize(0, kItemHeight));
   }

@@ -58,9 +58,9 @@ void TFormBorSel::ShowUnitTypes() {
 }
 
 void TFormBorSel::ApplyUnitTypes() {
-  for (int k = 0; k < kQuantityCount; ++k) {
-    mainForm_.UnitType[k] = SiUnitButton(k)->isChecked() ? 1 : 0;
-  }
+  UnitTypes units{};
+  for (int k = 0; k < kQuantityCount; ++k) units[k] = SiUnitButton(k)->isChecked() ? 1 : 0;
+  mainForm_.Model().DeclareUnits(units);
 }
 
 void TFormBorSel::BitBtnExitClick() {

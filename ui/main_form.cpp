@@ -1,7 +1,6 @@
 #include "ui/main_form.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QStatusBar>
 #include <QToolButton>
 #include <memory>
@@ -12,6 +11,7 @@
 #include "ui/form_version.h"
 #include "ui/guarded_handler.h"
 #include "ui/qt_regional_settings.h"
+#include "ui/status_panel.h"
 #include "ui/window_placement.h"
 
 namespace siconv {
@@ -26,11 +26,7 @@ constexpr int kTimerInterval = 1000;
 
 TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
                      const std::vector<VolumeRecord>& volumes, QWidget* parent)
-    : QMainWindow(parent),
-      errors_(errors),
-      folderList_(startFolder),
-      fileList_(folderList_.CurrentFolder()),
-      volumes_(volumes, folderList_.CurrentFolder()) {
+    : QMainWindow(parent), model_(startFolder, volumes), errors_(errors) {
   setupUi(this);
   SetUpControls();
   ConnectHandlers();
@@ -45,22 +41,23 @@ void TmainForm::SetUpControls() {
   setFont(ProportionalGothic(12));
   DriveComboBox->setFont(FixedGothic(13));
   DirectoryListBox->setFont(FixedGothic(13));
-  for (QAction* action : {SpeedButton1, SpeedButton2}) {
-    CoolBar1->widgetForAction(action)->setFixedSize(kToolButtonSize);
-  }
-  statusPanel_ = new QLabel(StatusBar);
-  StatusBar->addWidget(statusPanel_, 1);
+  // The layout overlaps the two 65-pixel buttons by one column (at 0 and
+  // 64); a toolbar cannot overlap, so the first gives up its last column.
+  // A toolbar centres its buttons in its height, so the band is as high as
+  // they are (49) and the client controls below keep their window places.
+  CoolBar1->widgetForAction(SpeedButton1)->setFixedSize(kToolButtonSize - QSize(1, 0));
+  CoolBar1->widgetForAction(SpeedButton2)->setFixedSize(kToolButtonSize);
   StatusBar->setFixedHeight(kStatusBarHeight);
-  DirectoryListBox->ShowItems(folderList_);
-  DriveComboBox->ShowVolumes(volumes_.Items(), volumes_.CurrentIndex());
+  statusPanel_ = new StatusPanel(*StatusBar);
+  DirectoryListBox->ShowItems(model_.Folders());
+  DriveComboBox->ShowVolumes(model_.Volumes().Items(), model_.Volumes().CurrentIndex());
 }
 
 void TmainForm::ConnectHandlers() {
   ConnectGuarded(DriveComboBox, &QComboBox::activated, this, errors_,
                  [this](int index) { DriveComboBoxChange(index); });
   ConnectGuarded(DirectoryListBox, &DirectoryListBox::openRequested, this, errors_,
-                 [this](int index) { folderList_.OpenItem(index); });
-  folderList_.AddChangeListener([this] { FolderChanged(); });
+                 [this](int index) { OpenFolderItem(index); });
   ConnectGuarded(ListBox1, &QuantityListBox::userSelectionChanged, this, errors_,
                  [this] { ListBoxOld1Click(); });
   ConnectGuarded(ListBox2, &QuantityListBox::userSelectionChanged, this, errors_,
@@ -91,8 +88,8 @@ void TmainForm::SetDialogs(TFormBorSel& formBorSel, TFormVersion& formVersion) {
   formVersion_ = &formVersion;
 }
 
+// The model starts without ConvertResults.
 void TmainForm::FormCreate() {
-  ConvertResults.reset();
   TabbedNotebook1->setCurrentIndex(0);
   for (int page = 0; page < 5; ++page) SetButtonState(-1, page);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the folder chooser, the two lists of quantities (old and
-// SI units), the conversion buttons, the status bar and its timer. It owns
-// the per-folder state (UnitType, the two text files) and runs the
-// conversion command.
+// SI units), the conversion buttons, the status bar and its timer. The
+// per-folder state and its rules are the MainWindowModel's; the handlers hand
+// it the user's acts and draw what it then holds.
 #include <QMainWindow>
 #include <QTimer>
 #include <cstdint>
@@ -10,17 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "browser/file_list_model.h"
-#include "browser/folder_list_model.h"
-#include "browser/volume_chooser.h"
+#include "browser/main_window_model.h"
 #include "engine/file_conversion.h"
-#include "engine/line_file.h"
 #include "ui_main_form.h"
-
-class QLabel;
 
 namespace siconv {
 
+class StatusPanel;
 class TFormBorSel;
 class TFormVersion;
 
@@ -41,20 +37,25 @@ class TmainForm : public QMainWindow, public Ui::MainFormLayout, public Conversi
   // Origin -1 resets, 0: the old-units list was acted on, 1: the SI list.
   void SetButtonState(int origin, int page);
   // Direction 1 converts ListBox1's selection to SI units, 0 ListBox2's back.
+  // The status bar shows the outcome also when the command raises.
   void Transdata(int direction, int page);
-  void MoveConvertedItems(QuantityListBox& source, QuantityListBox& destination);
   // Both lists rebuilt from UnitType with all six captions.
   void ListSeirifromBrDatSet();
 
-  // The data folder: the hidden file list's folder.
-  const std::string& DataFolder() const { return fileList_.Folder(); }
-  const FolderListModel& Folders() const { return folderList_; }
+  MainWindowModel& Model() { return model_; }
+  const MainWindowModel& Model() const { return model_; }
+  const std::string& DataFolder() const { return model_.DataFolder(); }
+  const FolderListModel& Folders() const { return model_.Folders(); }
 
-  UnitTypes UnitType{};
-  LineFile InFile;
-  LineFile OutFile;
+ private:
+  MainWindowModel model_;
+
+ public:
+  // The model's, read-only here: the settings dialog declares units through
+  // the model.
+  const UnitTypes& UnitType = model_.UnitType();
   // One entry per source item of the last command: 1 when it was converted.
-  std::optional<std::vector<std::uint8_t>> ConvertResults;
+  const std::optional<std::vector<std::uint8_t>>& ConvertResults = model_.ConvertResults();
   QTimer Timer;
 
  protected:
@@ -64,8 +65,8 @@ class TmainForm : public QMainWindow, public Ui::MainFormLayout, public Conversi
   void FormCreate();
   void DriveComboBoxChange(int index);
   void DirectoryListBoxChange();
-  void ListBoxOld1Click() { SetButtonState(0, Page()); }
-  void ListBox4Click() { SetButtonState(1, Page()); }
+  void ListBoxOld1Click();
+  void ListBox4Click();
   void TabbedNotebook1Change(int pageStillShown) { SetButtonState(0, pageStillShown); }
   void BitBtn2SI1Click() { Transdata(1, Page()); }
   void BitBtn2OldClick() { Transdata(0, Page()); }
@@ -78,14 +79,12 @@ class TmainForm : public QMainWindow, public Ui::MainFormLayout, public Conversi
   void SetUpControls();
   void ConnectHandlers();
   void ConnectNotebook();
-  void FolderChanged();
-  bool ConvertSelected(int direction);
+  void OpenFolderItem(int index);
+  // Draws the model's lists, selections and arrows.
+  void ShowLists();
 
   ErrorUi& errors_;
-  FolderListModel folderList_;
-  FileListModel fileList_;
-  VolumeChooser volumes_;
-  QLabel* statusPanel_ = nullptr;
+  StatusPanel* statusPanel_ = nullptr;
   TFormBorSel* formBorSel_ = nullptr;
   TFormVersion* formVersion_ = nullptr;
 };

@@ -1,8 +1,6 @@
 // The main window's folder road: drive chooser, folder list, folder scan.
 #include <QScopeGuard>
 
-#include "state/folder_scan.h"
-#include "state/unit_type_file.h"
 #include "ui/main_form.h"
 
 namespace siconv {
@@ -11,27 +9,25 @@ namespace siconv {
 // the folder the list stands on.
 void TmainForm::DriveComboBoxChange(int index) {
   const auto showCurrent =
-      qScopeGuard([this] { DriveComboBox->setCurrentIndex(volumes_.CurrentIndex()); });
-  volumes_.Choose(index, folderList_);
+      qScopeGuard([this] { DriveComboBox->setCurrentIndex(model_.Volumes().CurrentIndex()); });
+  if (model_.ChooseVolume(index)) DirectoryListBoxChange();
 }
 
-// Runs once after every move of the folder list.
-void TmainForm::FolderChanged() {
-  volumes_.FolderChanged(folderList_.CurrentFolder());
-  DirectoryListBox->ShowItems(folderList_);
-  DirectoryListBoxChange();
+// A refused move leaves the highlight on the folder the list stands on, not
+// on the item that was double-clicked.
+void TmainForm::OpenFolderItem(int index) {
+  const auto showCurrent =
+      qScopeGuard([this] { DirectoryListBox->setCurrentRow(model_.Folders().CurrentItemIndex()); });
+  if (model_.OpenFolderItem(index)) DirectoryListBoxChange();
 }
 
-// The folder scan. A folder whose files or SICONV.INI cannot be read raises
-// before the data folder, UnitType or the lists change.
+// Runs after every folder scan, which the model has done in full: every
+// control follows the new folder, and an earlier status text is gone.
 void TmainForm::DirectoryListBoxChange() {
-  const UnitTypes units = ReadUnitTypeFile(folderList_.CurrentFolder());
-  fileList_.SetFolder(folderList_.CurrentFolder());
-  UnitType = units;
-  const QuantityLists lists = ScanQuantities(fileList_.Names(), UnitType);
-  ListBox1->Fill(lists.oldUnits);
-  ListBox2->Fill(lists.siUnits);
-  SetButtonState(-1, 0);
+  DirectoryListBox->ShowItems(model_.Folders());
+  DriveComboBox->setCurrentIndex(model_.Volumes().CurrentIndex());
+  ShowLists();
+  ShowStatus("");
 }
 
 }  // namespace siconv

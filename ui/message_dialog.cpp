@@ -135,9 +135,10 @@ void MessageDialog::AddButtons(const ButtonPlan& plan, QBoxLayout& row) {
   row.addStretch();
   for (DialogButton button : plan.buttons) {
     auto* push = new QPushButton(QString::fromUtf8(FaceOf(button).caption), this);
-    // Only the planned default reacts to Enter; a focused button does not.
-    push->setAutoDefault(false);
+    // Return presses the focused button, else the planned default.
+    push->setAutoDefault(true);
     push->setDefault(plan.defaultButton == button);
+    if (plan.defaultButton == button || buttons_.empty()) push->setFocus();
     if (plan.cancelButton == button) cancel_ = push;
     const int result = ModalResult(button);
     if (button != DialogButton::Help) {
@@ -163,6 +164,13 @@ void MessageDialog::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+// The focused button shows its focus mark from the start, not only after
+// the first Tab.
+void MessageDialog::showEvent(QShowEvent* event) {
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  QDialog::showEvent(event);
 }
 
 void MessageDialog::closeEvent(QCloseEvent* event) {

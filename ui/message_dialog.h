@@ -43,6 +43,7 @@ class MessageDialog : public QDialog {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void AddButtons(const ButtonPlan& plan, QBoxLayout& row);

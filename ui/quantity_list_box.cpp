@@ -1,6 +1,9 @@
 #include "ui/quantity_list_box.h"
 
+#include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace siconv {
 namespace {
@@ -15,26 +18,48 @@ QuantityListBox::QuantityListBox(QWidget* parent) : QListWidget(parent) {
   connect(this, &QListWidget::itemSelectionChanged, this, &QuantityListBox::userSelectionChanged);
 }
 
-void QuantityListBox::Fill(const std::vector<std::string>& captions) {
+void QuantityListBox::Show(const QuantityList& list) {
   const QSignalBlocker quiet(this);
-  clear();
-  for (const std::string& caption : captions) Append(QString::fromStdString(caption));
+  const int n = static_cast<int>(list.captions.size());
+  bool same = count() == n;
+  for (int i = 0; same && i < n; ++i) same = Text(i).toStdString() == list.captions[i];
+  if (!same) {
+    clear();
+    for (const std::string& caption : list.captions) {
+      auto* entry = new QListWidgetItem(QString::fromStdString(caption), this);
+      entry->setSizeHint(QSize(0, kItemHeight));
+    }
+  }
+  for (int i = 0; i < n; ++i) item(i)->setSelected(list.selected[i]);
 }
 
-void QuantityListBox::Append(const QString& caption) {
-  const QSignalBlocker quiet(this);
-  auto* entry = new QListWidgetItem(caption, this);
-  entry->setSizeHint(QSize(0, kItemHeight));
+QItemSelectionModel::SelectionFlags QuantityListBox::selectionCommand(const QModelIndex& index,
+                                                                      const QEvent* event) const {
+  QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+  const bool press = event != nullptr && event->type() == QEvent::MouseButtonPress;
+  if (!press || !index.isValid()) return command;
+  const Qt::KeyboardModifiers modifiers = static_cast<const QMouseEvent*>(event)->modifiers();
+  if ((modifiers & Qt::ShiftModifier) && !(modifiers & Qt::ControlModifier)) {
+    return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Current |
+           QItemSelectionModel::Rows;
+  }
+  return command;
 }
 
-void QuantityListBox::Delete(int index) {
-  const QSignalBlocker quiet(this);
-  delete takeItem(index);
+void QuantityListBox::paintEvent(QPaintEvent* event) {
+  QListWidget::paintEvent(event);
+  if (count() > 0 || !hasFocus()) return;
+  QStylePainter painter(viewport());
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.rect = QRect(0, 0, viewport()->width(), kItemHeight);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
-void QuantityListBox::DeselectAll() {
-  const QSignalBlocker quiet(this);
-  for (int i = 0; i < count(); ++i) item(i)->setSelected(false);
+std::vector<bool> QuantityListBox::Selection() const {
+  std::vector<bool> selected(count());
+  for (int i = 0; i < count(); ++i) selected[i] = Selected(i);
+  return selected;
 }
 
 }  // namespace siconv

@@ -53,9 +53,10 @@ TEST_F(FolderListModelTest, DeepFolderShowsTheWayDownThenSortedSubfolders) {
   way.insert(way.begin(), "/");
   EXPECT_EQ(Texts(model, FolderKind::OpenFolder), way);
   EXPECT_EQ(Texts(model, FolderKind::CurrentFolder), std::vector<std::string>{"b"});
-  // Hidden folders and plain files are left out; a link to a folder is a folder.
+  // Hidden folders and plain files are left out; a link to a folder is a
+  // folder; names that differ only in case are different folders.
   EXPECT_EQ(Texts(model, FolderKind::ClosedFolder),
-            (std::vector<std::string>{"A", "b", "c", "Data", "linked"}));
+            (std::vector<std::string>{"A", "b", "c", "Data", "data", "linked"}));
   int current = model.CurrentItemIndex();
   EXPECT_EQ(model.Items()[current].kind, FolderKind::CurrentFolder);
   for (int i = 0; i < static_cast<int>(model.Items().size()); ++i) {

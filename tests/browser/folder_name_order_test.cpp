@@ -13,8 +13,8 @@ TEST(OrderFolderNames, SortsWithoutRegardToCase) {
   EXPECT_EQ(OrderFolderNames({"b", "A", "c"}), (Names{"A", "b", "c"}));
 }
 
-TEST(OrderFolderNames, KeepsOneOfNamesEqualIgnoringCase) {
-  EXPECT_EQ(OrderFolderNames({"data", "x", "Data", "DATA"}), (Names{"DATA", "x"}));
+TEST(OrderFolderNames, ListsEachOfNamesEqualIgnoringCase) {
+  EXPECT_EQ(OrderFolderNames({"data", "x", "Data", "DATA"}), (Names{"DATA", "Data", "data", "x"}));
 }
 
 // A Japanese collation that ignores case also takes kana and width variants as
@@ -28,9 +28,9 @@ TEST(OrderFolderNames, KeepsKanaAndWidthVariantsUnderJapaneseCollation) {
 }
 
 TEST(OrderFolderNames, KeepsUndecodableNamesApart) {
-  // Two Shift-JIS names that decode to the same replacement characters.
-  Names ordered = OrderFolderNames({"\x88\xa2", "\x88\x9f"});
-  EXPECT_EQ(ordered, (Names{"\x88\x9f", "\x88\xa2"}));
+  // Two names that are neither UTF-8 nor CP932 and show the same.
+  Names ordered = OrderFolderNames({"b\x83", "a\x83", "a\x84"});
+  EXPECT_EQ(ordered, (Names{"a\x83", "a\x84", "b\x83"}));
 }
 
 }  // namespace

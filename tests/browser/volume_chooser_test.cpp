@@ -28,6 +28,9 @@ class VolumeChooserTest : public ::testing::Test {
     return ResolveFolder(temp_.Path(), relative);
   }
   int Index(const std::string& root) const { return VolumeOfFolder(chooser_.Items(), Path(root)); }
+  std::function<void(const std::string&)> Open() {
+    return [this](const std::string& path) { folders_.ChangeFolder(path); };
+  }
 
   std::string MakeTree() const {
     for (const char* folder : {"one/a", "two/b"}) fs::create_directories(Path(folder));
@@ -45,28 +48,28 @@ class VolumeChooserTest : public ::testing::Test {
 
 TEST_F(VolumeChooserTest, GoesToTheRootFirstThenToTheLastFolderVisited) {
   EXPECT_EQ(chooser_.CurrentIndex(), Index("one"));
-  chooser_.Choose(Index("one"), folders_);
+  chooser_.Choose(Index("one"), Open());
   EXPECT_EQ(changes_, 0);
-  chooser_.Choose(Index("two"), folders_);
+  chooser_.Choose(Index("two"), Open());
   EXPECT_EQ(folders_.CurrentFolder(), Path("two"));
   EXPECT_EQ(chooser_.CurrentIndex(), Index("two"));
   folders_.ChangeFolder("b");
-  chooser_.Choose(Index("one"), folders_);
+  chooser_.Choose(Index("one"), Open());
   EXPECT_EQ(folders_.CurrentFolder(), Path("one/a"));
-  chooser_.Choose(Index("two"), folders_);
+  chooser_.Choose(Index("two"), Open());
   EXPECT_EQ(folders_.CurrentFolder(), Path("two/b"));
   EXPECT_EQ(changes_, 4);
 }
 
 TEST_F(VolumeChooserTest, RemovedLastFolderFailsOnceThenTheRootIsTried) {
-  chooser_.Choose(Index("two"), folders_);
+  chooser_.Choose(Index("two"), Open());
   folders_.ChangeFolder("b");
-  chooser_.Choose(Index("one"), folders_);
+  chooser_.Choose(Index("one"), Open());
   fs::remove(Path("two/b"));
-  EXPECT_THROW(chooser_.Choose(Index("two"), folders_), EInOutError);
+  EXPECT_THROW(chooser_.Choose(Index("two"), Open()), EInOutError);
   EXPECT_EQ(folders_.CurrentFolder(), Path("one/a"));
   EXPECT_EQ(chooser_.CurrentIndex(), Index("one"));
-  chooser_.Choose(Index("two"), folders_);
+  chooser_.Choose(Index("two"), Open());
   EXPECT_EQ(folders_.CurrentFolder(), Path("two"));
 }
 

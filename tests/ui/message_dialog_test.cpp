@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "ui/message_dialog.h"
@@ -54,7 +55,6 @@ TEST(MessageDialog, OpenErrorFormHasOneAbortButtonAndLineBreaks) {
   ASSERT_EQ(buttons.size(), 1);
   EXPECT_EQ(buttons.front()->text(), QStringLiteral("中止(&A)"));
   EXPECT_FALSE(buttons.front()->isDefault());
-  EXPECT_FALSE(buttons.front()->autoDefault());
   QStringList texts;
   for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
   EXPECT_TRUE(texts.contains(QStringLiteral("ファイルがオープンできません\n[/data/G73.TXT]")))
@@ -88,13 +88,25 @@ TEST(MessageDialog, AbortReturnsThreeAndTheCloseBoxTwo) {
   EXPECT_EQ(closed.result(), message_dialog::kResultClosed);
 }
 
-TEST(MessageDialog, EscapeAndEnterDoNothingWithoutCancelOrDefault) {
+// The "エラー" dialog of an open error: Escape does nothing without a cancel
+// button; Return presses the focused button, which shows its focus mark.
+TEST(MessageDialog, ReturnPressesTheFocusedButtonShowingItsFocusMark) {
   MessageDialog dialog("x", message_dialog::kKindError, message_dialog::kAbort);
   dialog.show();
-  dialog.Button(B::Abort)->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QPushButton& abort = *dialog.Button(B::Abort);
+  ASSERT_TRUE(abort.hasFocus());
+  // What the style is told when it draws the button: focus, and focus to be
+  // shown.
+  QStyleOptionButton option;
+  option.initFrom(&abort);
+  EXPECT_TRUE(option.state & QStyle::State_HasFocus);
+  EXPECT_TRUE(option.state & QStyle::State_KeyboardFocusChange);
   QTest::keyClick(&dialog, Qt::Key_Escape);
-  QTest::keyClick(dialog.Button(B::Abort), Qt::Key_Return);
   EXPECT_TRUE(dialog.isVisible());
+  QTest::keyClick(&abort, Qt::Key_Return);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), message_dialog::kResultAbort);
 }
 
 TEST(MessageDialog, EscapePressesTheCancelButtonAndEnterTheDefault) {

@@ -1,5 +1,6 @@
 // Which conversion button is enabled and which list keeps its selection,
 // driven by mouse clicks with Ctrl and Shift as the user makes them.
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -47,6 +48,19 @@ TEST_F(SelectionRuleTest, TheListActedOnWins) {
   ExpectState(true, false, {1}, {});
 }
 
+// Shift+click: the range from the anchor, the rest cleared; Ctrl+Shift+click
+// adds the range to what is selected.
+TEST_F(SelectionRuleTest, ShiftClickSelectsTheRangeFromTheAnchor) {
+  for (const auto& [modifiers, rows] :
+       {std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier), std::vector<int>{0, 1}},
+        std::pair{Qt::ControlModifier | Qt::ShiftModifier, std::vector<int>{0, 1, 2}}}) {
+    ClickItem(*form->ListBox1, 2);
+    ClickItem(*form->ListBox1, 0, Qt::ControlModifier);  // the anchor
+    ClickItem(*form->ListBox1, 1, modifiers);
+    ExpectState(true, false, rows, {});
+  }
+}
+
 TEST_F(SelectionRuleTest, CtrlClickRemovingTheLastSelectedItemDisablesBoth) {
   ClickItem(*form->ListBox1, 1);
   ClickItem(*form->ListBox1, 1, Qt::ControlModifier);
@@ -63,6 +77,20 @@ TEST_F(SelectionRuleTest, KeyboardSelectionCountsAsTheUsers) {
   QTest::keyClick(form->ListBox1, Qt::Key_Down);
   EXPECT_TRUE(form->BitBtn1->isEnabled());
   EXPECT_TRUE(SelectedRows(*form->ListBox2).empty());
+}
+
+TEST_F(WindowTest, AnEmptyListShowsFocusWhenTabbedInto) {
+  Start();
+  QuantityListBox& list = *form->ListBox1;
+  ASSERT_EQ(list.count(), 0);
+  const QImage unfocused = list.grab().toImage();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  for (int tab = 0; tab < 10 && !list.hasFocus(); ++tab) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  ASSERT_TRUE(list.hasFocus());
+  EXPECT_NE(list.grab().toImage(), unfocused);
 }
 
 // The program's own selection changes (a reset, a refill, a move) must not

@@ -1,0 +1,95 @@
+#pragma once
+// The main window's rules without a toolkit: the folder it stands on, the
+// unit state, the two caption lists with their selections, which arrow is
+// enabled and the last command's results. A window draws what it holds and
+// hands it the user's acts; every operation either completes or raises and
+// leaves the model as it was.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "browser/file_list_model.h"
+#include "browser/folder_list_model.h"
+#include "browser/volume_chooser.h"
+#include "engine/file_conversion.h"
+#include "engine/line_file.h"
+
+namespace siconv {
+
+inline constexpr int kOldList = 0;  // "旧単位", ListBox1
+inline constexpr int kSiList = 1;   // "ＳＩ単位", ListBox2
+
+struct QuantityList {
+  std::vector<std::string> captions;
+  std::vector<bool> selected;  // one per caption
+
+  int SelCount() const;
+  void Fill(std::vector<std::string> newCaptions);
+};
+
+struct ArrowState {
+  bool toSi = false;   // BitBtn1
+  bool toOld = false;  // BitBtn2
+
+  bool operator==(const ArrowState&) const = default;
+};
+
+class MainWindowModel {
+ public:
+  // Stands on startFolder without a folder scan: both lists empty, UnitType
+  // six zeros. Raises EInOutError when startFolder cannot be listed.
+  MainWindowModel(const std::string& startFolder, const std::vector<VolumeRecord>& volumes);
+
+  const FolderListModel& Folders() const { return folders_; }
+  const VolumeChooser& Volumes() const { return volumes_; }
+  // The hidden file list's folder, the one a command converts in.
+  const std::string& DataFolder() const { return files_.Folder(); }
+  const UnitTypes& UnitType() const { return unitType_; }
+  const QuantityList& List(int side) const { return lists_.at(side); }
+  ArrowState Arrows() const { return arrows_; }
+  const std::optional<std::vector<std::uint8_t>>& ConvertResults() const { return convertResults_; }
+
+  // The folder scan of path (relative paths from the current folder): its
+  // entries, plain files and SICONV.INI are all read before anything
+  // switches, so a failure raises with every part still on the previous
+  // folder. False when path is empty or the current folder.
+  bool OpenFolder(const std::string& path);
+  bool OpenFolderItem(int index) { return OpenFolder(folders_.ItemPath(index)); }
+  // The drive chooser's pick; false when it names the current volume.
+  bool ChooseVolume(int index);
+
+  // origin -1 resets, kOldList or kSiList names the list acted on; that list
+  // keeps its selection and the other one is cleared. One page: page is
+  // accepted for every value.
+  ArrowState SetButtonState(int origin, int page);
+  // The user changed the selection of one list.
+  ArrowState SelectRows(int side, std::vector<bool> selected);
+
+  // Converts the selected items of the source list (direction 1: old units
+  // to SI, 0: back) in the data folder, moves the converted ones to the end
+  // of the other list and writes SICONV.INI. False when a quantity could not
+  // be converted; an error raised on the way comes after the converted
+  // items moved.
+  bool Convert(int direction, ConversionHost& host);
+  void MoveConvertedItems(int sourceSide, int destinationSide);
+
+  // The settings dialog's declaration; the lists follow with ListAllQuantities.
+  void DeclareUnits(const UnitTypes& units) { unitType_ = units; }
+  // Both lists rebuilt with all six captions, split by UnitType.
+  void ListAllQuantities();
+
+ private:
+  FolderListModel folders_;
+  FileListModel files_;
+  VolumeChooser volumes_;
+  UnitTypes unitType_{};
+  std::array<QuantityList, 2> lists_;
+  ArrowState arrows_;
+  std::optional<std::vector<std::uint8_t>> convertResults_;
+  LineFile inFile_;
+  LineFile outFile_;
+};
+
+}  // namespace siconv

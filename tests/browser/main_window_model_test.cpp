@@ -1,0 +1,145 @@
+// The main window's rules on the model alone, without a display: the folder
+// scan all or nothing, the selection rule, the command's list move and the
+// declared units.
+#include "browser/main_window_model.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "engine/exceptions.h"
+#include "tests/support/recording_host.h"
+#include "tests/support/temp_dir.h"
+
+namespace siconv {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kSixCaptions = {"給圧",
+                                               "送水圧",
+                                               "限界圧力(透水試験)",
+                                               "間隙圧(透水試験)",
+                                               "荷重(ｽｳｴｰﾃﾞﾝ式ｻｳﾝﾃﾞｨﾝｸﾞ)",
+                                               "地耐力(ｽｳｴｰﾃﾞﾝ式ｻｳﾝﾃﾞｨﾝｸﾞ)"};
+
+class MainWindowModelTest : public ::testing::Test {
+ protected:
+  MainWindowModelTest() {
+    for (const char* folder : {"first", "second", "vol/inner"}) {
+      fs::create_directories(root.Path(folder));
+      fs::copy(fs::path(SICONV_SOURCE_DIR) / "examples/old-units", root.Path(folder));
+    }
+    WriteFile(root.Path("second/SICONV.INI"), "[UNITTYPE]\r\nSI_0=1\r\nSI_1=1\r\n");
+    model.OpenFolder("first");
+  }
+
+  TempDir root;
+  MainWindowModel model{root.Path(),
+                        {{"/", "ext4", "/dev/sda1", "", false},
+                         {root.Path("vol"), "vfat", "/dev/sdb1", "STICK", true}}};
+};
+
+TEST_F(MainWindowModelTest, AFolderScanSwitchesEveryPartTogether) {
+  ASSERT_TRUE(model.OpenFolder("../vol/inner"));
+  EXPECT_EQ(model.Folders().CurrentFolder(), root.Path("vol/inner"));
+  EXPECT_EQ(model.DataFolder(), root.Path("vol/inner"));
+  EXPECT_EQ(model.Volumes().CurrentIndex(), 1);
+  EXPECT_EQ(model.List(kOldList).captions, kSixCaptions);
+  EXPECT_FALSE(model.OpenFolder(root.Path("vol/inner")));
+  EXPECT_FALSE(model.OpenFolder(""));
+}
+
+// A scan that fails anywhere leaves the folder list, the chooser, the data
+// folder, UnitType, the lists, their selection and the arrows as they were.
+TEST_F(MainWindowModelTest, AFailedScanLeavesEveryPartOnThePreviousFolder) {
+  const std::vector<std::pair<const char*, std::function<void()>>> breakages = {
+      {"SICONV.INI cannot be read",
+       [&] {
+         fs::remove(root.Path("second/SICONV.INI"));
+         fs::create_directory(root.Path("second/SICONV.INI"));
+       }},
+      {"the folder is gone", [&] { fs::remove_all(root.Path("second")); }},
+  };
+  for (const auto& [what, breakIt] : breakages) {
+    SCOPED_TRACE(what);
+    model.OpenFolder(root.Path("first"));
+    model.SelectRows(kOldList, {false, true});
+    const QuantityList oldList = model.List(kOldList);
+    breakIt();
+    EXPECT_THROW(model.OpenFolder(root.Path("second")), EInOutError);
+    EXPECT_EQ(model.Folders().CurrentFolder(), root.Path("first"));
+    EXPECT_EQ(model.DataFolder(), root.Path("first"));
+    EXPECT_EQ(model.Volumes().CurrentIndex(), 0);
+    EXPECT_EQ(model.UnitType(), UnitTypes{});
+    EXPECT_EQ(model.List(kOldList).captions, oldList.captions);
+    EXPECT_EQ(model.List(kOldList).selected, oldList.selected);
+    EXPECT_EQ(model.Arrows(), (ArrowState{true, false}));
+  }
+}
+
+// The list the user acted on last wins and the other list's selection goes;
+// SetButtonState then keeps the selection that enables the arrow it decides.
+TEST_F(MainWindowModelTest, SelectionRule) {
+  ASSERT_TRUE(model.OpenFolder(root.Path("second")));  // 4 old, 2 SI captions
+  struct Row {
+    std::vector<bool> oldRows, siRows;  // the old list is clicked first
+    int origin;
+    ArrowState arrows;
+  };
+  const Row rows[] = {
+      {{false, true, false, true}, {}, 0, {true, false}},
+      {{false, true, false, true}, {}, 1, {true, false}},
+      {{true}, {false, true}, 0, {false, true}},
+      {{true}, {false, true}, 1, {false, true}},
+      {{true}, {false, false}, 1, {true, false}},
+      {{true}, {}, -1, {false, false}},
+      {{}, {true}, 7, {false, false}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "origin " << row.origin << ", SI rows " << row.siRows.size());
+    model.SelectRows(kOldList, row.oldRows);
+    if (!row.siRows.empty()) model.SelectRows(kSiList, row.siRows);
+    EXPECT_EQ(model.SetButtonState(row.origin, 3), row.arrows);
+    EXPECT_EQ(model.Arrows(), row.arrows);
+    EXPECT_EQ(model.List(kOldList).SelCount() > 0, row.arrows.toSi);
+    EXPECT_EQ(model.List(kSiList).SelCount() > 0, row.arrows.toOld);
+  }
+}
+
+TEST_F(MainWindowModelTest, ConvertMovesTheConvertedItemsToTheEndOfTheOtherList) {
+  ASSERT_TRUE(model.OpenFolder(root.Path("second")));
+  const std::string before = ReadFile(root.Path("second/L204.TXT"));
+  model.SelectRows(kOldList, {true, false, true, false});
+  RecordingHost host;
+  EXPECT_TRUE(model.Convert(1, host));
+  EXPECT_EQ(model.ConvertResults(), (std::vector<std::uint8_t>{1, 0, 1, 0}));
+  EXPECT_EQ(model.List(kSiList).captions,
+            (std::vector<std::string>{kSixCaptions[0], kSixCaptions[1], kSixCaptions[2],
+                                      kSixCaptions[4]}));
+  EXPECT_EQ(model.List(kSiList).selected, std::vector<bool>(4, false));
+  EXPECT_EQ(model.List(kOldList).captions,
+            (std::vector<std::string>{kSixCaptions[3], kSixCaptions[5]}));
+  EXPECT_EQ(model.UnitType(), (UnitTypes{1, 1, 1, 0, 1, 0}));
+  EXPECT_NE(ReadFile(root.Path("second/L204.TXT")), before);
+  EXPECT_EQ(ReadFile(root.Path("first/L204.TXT")), before);
+}
+
+// Declared units list all six captions and leave the arrows alone; a new
+// folder scan drops the declaration.
+TEST_F(MainWindowModelTest, DeclaredUnitsListAllSixUntilTheNextScan) {
+  model.SelectRows(kOldList, {true});
+  model.DeclareUnits({0, 1, 0, 0, 0, 1});
+  model.ListAllQuantities();
+  EXPECT_EQ(model.List(kSiList).captions,
+            (std::vector<std::string>{kSixCaptions[1], kSixCaptions[5]}));
+  EXPECT_EQ(model.List(kOldList).SelCount(), 0);
+  EXPECT_EQ(model.Arrows(), (ArrowState{true, false}));
+  ASSERT_TRUE(model.OpenFolder(root.Path("second")));
+  EXPECT_EQ(model.UnitType(), (UnitTypes{1, 1, 0, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace siconv
