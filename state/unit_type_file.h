@@ -7,6 +7,8 @@
 namespace siconv {
 
 inline constexpr const char* kUnitTypeFileName = "SICONV.INI";
+// Where a new SICONV.INI is written before it is renamed over the file.
+inline constexpr const char* kTemporaryUnitTypeFileName = "SICONV.$$$";
 
 // Raises EInOutError when the folder cannot be looked at.
 std::string UnitTypeFilePath(const std::string& dataFolder);

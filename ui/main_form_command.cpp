@@ -1,6 +1,7 @@
 // The main window's selection rule and conversion command.
 #include "engine/quantity_catalogue.h"
 #include "state/conversion_command.h"
+#include "state/folder_hold.h"
 #include "state/folder_scan.h"
 #include "ui/main_form.h"
 
@@ -59,6 +60,7 @@ bool TmainForm::ConvertSelected(int direction) {
     rows.push_back(i);
     quantities.push_back(QuantityOfItem(source, i));
   }
+  const FolderHold hold(DataFolder());
   ConversionContext ctx{DataFolder(), UnitType, InFile, OutFile, *this};
   const CommandOutcome outcome =
       RunConversionCommand(ctx, direction, quantities, [&](const CommandOutcome& done) {

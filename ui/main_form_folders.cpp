@@ -1,6 +1,7 @@
 // The main window's folder road: drive chooser, folder list, folder scan.
 #include <QScopeGuard>
 
+#include "state/folder_hold.h"
 #include "state/folder_scan.h"
 #include "state/unit_type_file.h"
 #include "ui/main_form.h"
@@ -25,6 +26,7 @@ void TmainForm::FolderChanged() {
 // The folder scan. A folder whose files or SICONV.INI cannot be read raises
 // before the data folder, UnitType or the lists change.
 void TmainForm::DirectoryListBoxChange() {
+  const FolderHold hold(folderList_.CurrentFolder());
   const UnitTypes units = ReadUnitTypeFile(folderList_.CurrentFolder());
   fileList_.SetFolder(folderList_.CurrentFolder());
   UnitType = units;
