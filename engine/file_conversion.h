@@ -26,6 +26,9 @@ class ConversionHost {
   // A file that cannot be opened; by default the error dialog naming it.
   virtual void ShowOpenError(const std::string& path);
   virtual ErrorUi& Errors() = 0;
+  // Asked before each quantity of a command: true ends the command there,
+  // what was converted staying converted.
+  virtual bool StopRequested() { return false; }
 };
 
 // "ファイルがオープンできません" CR LF "[" path "]".

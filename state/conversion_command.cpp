@@ -22,6 +22,10 @@ bool UnitMoved(const ConversionContext& ctx, int direction, int q, std::int32_t 
 std::exception_ptr ConvertInOrder(ConversionContext& ctx, int direction,
                                   const std::vector<int>& quantities, CommandOutcome& outcome) {
   for (size_t i = 0; i < quantities.size(); ++i) {
+    if (ctx.host.StopRequested()) {
+      outcome.success = false;
+      return nullptr;
+    }
     const int q = quantities[i];
     const std::int32_t before = ctx.unitType[static_cast<size_t>(q)];
     try {
