@@ -1,7 +1,8 @@
 #pragma once
 // Ctrl-C (SIGINT), SIGTERM and SIGHUP during a batch: the first asks the
 // command to stop once the quantity being converted is in place; a second
-// ends the process at once, which the folder journal keeps safe.
+// ends the process at once, which the folder journal keeps safe. The
+// handlers are the platform's (cli/posix/).
 namespace siconv {
 
 inline constexpr int kExitInterrupted = 130;
