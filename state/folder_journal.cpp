@@ -129,7 +129,8 @@ void CompleteJournal(const std::string& folder, const FolderJournal& journal) {
       CheckIo(fs.Replace(file.temporary, file.target));
     }
   }
-  CheckIo(fs.SyncFolder(folder));
+  // SICONV.INI's own folder fsync makes these renames durable with it; until
+  // then the journal, still there, can do them again.
   WriteUnitTypeFile(folder, journal.unitType);
   CheckIo(fs.Remove(PathIn(folder, kJournalFileName)));
   // The next quantity's temporary files must never meet this journal again.
