@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/number_text.h"
 #include "engine/quantity_catalogue.h"
 #include "state/conversion_command.h"
+#include "state/folder_hold.h"
 #include "state/folder_path.h"
 #include "state/folder_scan.h"
 #include "state/unit_type_file.h"
@@ -30,6 +32,7 @@ bool MainWindowModel::OpenFolder(const std::string& path) {
   if (path.empty()) return false;
   const std::string target = ResolveFolder(folders_.CurrentFolder(), path);
   if (target == folders_.CurrentFolder()) return false;
+  const FolderHold hold(target);
   FolderListModel folders(target);
   FileListModel files(target);
   const UnitTypes units = ReadUnitTypeFile(target);
@@ -40,6 +43,7 @@ bool MainWindowModel::OpenFolder(const std::string& path) {
   files_ = std::move(files);
   volumes_.FolderChanged(target);
   unitType_ = units;
+  fileUnits_ = units;
   lists_[kOldList].Fill(std::move(lists.oldUnits));
   lists_[kSiList].Fill(std::move(lists.siUnits));
   SetButtonState(-1, 0);
@@ -86,6 +90,19 @@ bool MainWindowModel::Convert(int direction, ConversionHost& host) {
     rows.push_back(i);
     quantities.push_back(LookupQuantity(list.captions[i]).index);
   }
+  const FolderHold hold(DataFolder());
+  RequireUnitsAsRead();
+  // Whatever happens, the next comparison is with what the command left.
+  struct Reread {
+    MainWindowModel& model;
+    ~Reread() {
+      try {
+        model.fileUnits_ = ReadUnitTypeFile(model.DataFolder());
+      } catch (const Exception&) {
+        model.fileUnits_ = model.unitType_;
+      }
+    }
+  } reread{*this};
   ConversionContext ctx{DataFolder(), unitType_, inFile_, outFile_, host};
   const CommandOutcome outcome =
       RunConversionCommand(ctx, direction, quantities, [&](const CommandOutcome& done) {
@@ -115,6 +132,19 @@ void MainWindowModel::MoveConvertedItems(int sourceSide, int destinationSide) {
     source.captions.erase(source.captions.begin() + static_cast<std::ptrdiff_t>(i));
     source.selected.erase(source.selected.begin() + static_cast<std::ptrdiff_t>(i));
   }
+}
+
+void MainWindowModel::RequireUnitsAsRead() {
+  const UnitTypes units = ReadUnitTypeFile(DataFolder());
+  if (units == fileUnits_) return;
+  files_ = FileListModel(DataFolder());
+  unitType_ = units;
+  fileUnits_ = units;
+  QuantityLists lists = ScanQuantities(files_.Names(), units);
+  lists_[kOldList].Fill(std::move(lists.oldUnits));
+  lists_[kSiList].Fill(std::move(lists.siUnits));
+  SetButtonState(-1, 0);
+  throw Exception(FormatText("%s の単位は他のプログラムが変更しました", {DataFolder()}));
 }
 
 void MainWindowModel::ListAllQuantities() {

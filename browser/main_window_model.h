@@ -71,7 +71,8 @@ class MainWindowModel {
   // to SI, 0: back) in the data folder, moves the converted ones to the end
   // of the other list and writes SICONV.INI. False when a quantity could not
   // be converted; an error raised on the way comes after the converted
-  // items moved.
+  // items moved. The folder is held meanwhile; a folder that another program
+  // converted since the scan is scanned again and nothing is converted.
   bool Convert(int direction, ConversionHost& host);
   void MoveConvertedItems(int sourceSide, int destinationSide);
 
@@ -84,7 +85,14 @@ class MainWindowModel {
   FolderListModel folders_;
   FileListModel files_;
   VolumeChooser volumes_;
+  // Raises when another program changed SICONV.INI since this window read
+  // or wrote it, with the lists scanned again.
+  void RequireUnitsAsRead();
+
   UnitTypes unitType_{};
+  // SICONV.INI as this window last read or wrote it; unitType_ may differ
+  // by the settings dialog's declaration.
+  UnitTypes fileUnits_{};
   std::array<QuantityList, 2> lists_;
   ArrowState arrows_;
   std::optional<std::vector<std::uint8_t>> convertResults_;

@@ -1,5 +1,7 @@
 #include "cli/cli_reporter.h"
 
+#include "cli/interruption.h"
+
 namespace siconv {
 namespace {
 
@@ -51,6 +53,11 @@ int CliReporter::RunMessageDialog(const std::string& text, int, std::uint16_t, i
 
 void CliReporter::ReportException(const Exception& e) {
   Error(Place(e) + ReportExceptionText(e.Message()));
+}
+
+bool CliReporter::StopRequested() {
+  stopped_ = stopped_ || InterruptRequested();
+  return stopped_;
 }
 
 void CliReporter::Note(const std::string& text) {

@@ -14,6 +14,10 @@ class CliReporter : public ConversionHost, public ErrorUi {
 
   void ShowStatus(const std::string& text) override { Note(text); }
   ErrorUi& Errors() override { return *this; }
+  // Once a first interrupting signal came; it stays so.
+  bool StopRequested() override;
+  // Whether a command was told to stop.
+  bool Stopped() const { return stopped_; }
 
   // The dialog's text on one line; answers as its only button, Abort, would.
   int RunMessageDialog(const std::string& text, int kind, std::uint16_t buttons,
@@ -27,6 +31,7 @@ class CliReporter : public ConversionHost, public ErrorUi {
  private:
   std::ostream& err_;
   bool quiet_;
+  bool stopped_ = false;
 };
 
 }  // namespace siconv

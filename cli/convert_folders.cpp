@@ -1,5 +1,7 @@
 #include "cli/convert_folders.h"
 
+#include "cli/interruption.h"
+
 namespace siconv {
 namespace {
 
@@ -12,10 +14,21 @@ bool ConvertFolders(const std::vector<std::string>& folders, const ConversionReq
                     bool counted, CliReporter& reporter) {
   bool allDone = true;
   for (std::size_t i = 0; i < folders.size(); ++i) {
-    const bool done = ConvertFolder(folders[i], request, reporter);
-    allDone = allDone && done;
     const std::string count =
         counted ? std::to_string(i + 1) + "/" + std::to_string(folders.size()) + " " : "";
+    // After a first signal the later folders are left alone, and the folder
+    // being converted stops between two quantities.
+    if (InterruptRequested()) {
+      reporter.Error(count + folders[i] + ": not started");
+      allDone = false;
+      continue;
+    }
+    const bool done = ConvertFolder(folders[i], request, reporter);
+    allDone = allDone && done;
+    if (reporter.Stopped()) {
+      reporter.Error(count + folders[i] + ": interrupted");
+      continue;
+    }
     const std::string line = count + folders[i] + ": " + (done ? kCommandDone : kCommandFailed);
     // A failed folder's line stays with --quiet: it tells whose the errors above are.
     if (done) {

@@ -1,5 +1,6 @@
 #include "cli/declare_command.h"
 
+#include "state/folder_hold.h"
 #include "state/unit_type_file.h"
 
 namespace siconv {
@@ -7,6 +8,7 @@ namespace siconv {
 bool DeclareUnits(const std::string& folder, const std::vector<UnitDeclaration>& declarations,
                   CliReporter& reporter) {
   try {
+    const FolderHold hold(folder);
     UnitTypes unitType = ReadUnitTypeFile(folder);
     for (const UnitDeclaration& declaration : declarations) {
       unitType[static_cast<std::size_t>(declaration.quantity)] = declaration.unitType;

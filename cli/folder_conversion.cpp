@@ -5,6 +5,7 @@
 #include "engine/quantity_catalogue.h"
 #include "state/conversion_command.h"
 #include "state/folder_entries.h"
+#include "state/folder_hold.h"
 #include "state/folder_scan.h"
 #include "state/unit_type_file.h"
 
@@ -29,6 +30,7 @@ bool UnitStateWritable(const std::string& folder, bool dryRun, CliReporter& repo
 
 bool RunCommand(const std::string& folder, const ConversionRequest& request,
                 CliReporter& reporter) {
+  const FolderHold hold(folder);
   const FolderEntries entries = ReadFolderEntries(folder);
   UnitTypes unitType = ReadUnitTypeFile(folder);
   const QuantitySelection selection = SelectQuantities(PresentQuantities(entries.files), unitType,

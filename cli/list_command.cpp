@@ -2,6 +2,7 @@
 
 #include "engine/quantity_catalogue.h"
 #include "state/folder_entries.h"
+#include "state/folder_hold.h"
 #include "state/folder_scan.h"
 #include "state/unit_type_file.h"
 
@@ -11,6 +12,7 @@ namespace {
 // The folder is read whole before anything is printed, so that a folder
 // that fails prints no part of its list.
 std::string FolderListing(const std::string& folder) {
+  const FolderHold hold(folder);
   const FolderEntries entries = ReadFolderEntries(folder);
   const UnitTypes unitType = ReadUnitTypeFile(folder);
   std::string text;

@@ -6,6 +6,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/convert_folders.h"
 #include "cli/declare_command.h"
+#include "cli/interruption.h"
 #include "cli/list_command.h"
 #include "cli/survey_folders.h"
 #include "cli/usage_text.h"
@@ -42,8 +43,11 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (args.command == CliCommand::Version) out << kVersionText << '\n';
   if (args.command == CliCommand::Help || args.command == CliCommand::Version) return kExitSuccess;
   ApplyRegionalSettings();
+  const InterruptionHandlers handlers;
   CliReporter reporter(err, args.quiet);
-  return RunCommand(args, out, reporter) ? kExitSuccess : kExitFailure;
+  const bool succeeded = RunCommand(args, out, reporter);
+  if (InterruptRequested()) return kExitInterrupted;
+  return succeeded ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace siconv

@@ -47,8 +47,14 @@ Options:
 Progress, results and errors go to standard error; with -r each result line
 counts the folders done out of the total.
 
+A folder that another siconv process is using is refused at once and the
+next folder is processed. A first Ctrl-C (or SIGTERM, SIGHUP) lets the
+quantity being converted finish, reports the folders interrupted or not
+started, and exits; a second one ends the program at once, and the next
+command on the folder completes what was left.
+
 Exit status: 0 when every folder succeeded, 1 when any failed, 2 for a wrong
-command line (nothing is touched).
+command line (nothing is touched), 130 after an interruption.
 
 Quantities (Q is the index or the caption):
 )";

@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "engine/data_file_checks.h"
-#include "engine/file_access.h"
 #include "engine/io_code.h"
 #include "engine/line_converter.h"
 #include "engine/quantity_catalogue.h"
@@ -40,29 +39,25 @@ void WriteNotingPlace(const LineWriter& write, LineFile& in, LineFile& out) {
   }
 }
 
-// The output of one file conversion until it replaces its source: leaving any
-// other way closes both files and removes the temporary file.
+// The output of one file conversion until it is complete: leaving any other
+// way closes both files and removes the temporary file.
 class PendingOutput {
  public:
   explicit PendingOutput(ConversionContext& ctx) : ctx_(ctx) {}
   ~PendingOutput() {
-    if (committed_) return;
+    if (complete_) return;
     ctx_.inFile.Close();
     ctx_.outFile.Close();
     if (!ctx_.dryRun) ctx_.outFile.Remove();
   }
   PendingOutput(const PendingOutput&) = delete;
   PendingOutput& operator=(const PendingOutput&) = delete;
-  void Commit() { committed_ = true; }
+  void Complete() { complete_ = true; }
 
  private:
   ConversionContext& ctx_;
-  bool committed_ = false;
+  bool complete_ = false;
 };
-
-std::string OutputPath(const ConversionContext& ctx) {
-  return AddBackslash(ctx.dataFolder) + kTemporaryFileName;
-}
 
 // The temporary file is always a new file of our own: a stale one is
 // removed by its name, and nothing found in its place is ever written
@@ -77,104 +72,102 @@ int OpenOutput(const ConversionContext& ctx) {
 }
 
 // Opens the source and the output; an open failure is reported and gives false.
-bool OpenPair(ConversionContext& ctx, const std::string& source) {
-  ctx.inFile.Bind(source);
+bool OpenPair(ConversionContext& ctx, const Replacement& file) {
+  ctx.inFile.Bind(file.target);
   if (ctx.inFile.OpenRead() != 0) {
-    ctx.host.ShowOpenError(source);
+    ctx.host.ShowOpenError(file.target);
     return false;
   }
-  const std::string output = OutputPath(ctx);
-  ctx.outFile.Bind(output);
+  ctx.outFile.Bind(file.temporary);
   if (OpenOutput(ctx) != 0) {
-    ctx.host.ShowOpenError(output);
+    ctx.host.ShowOpenError(file.temporary);
     CheckIo(ctx.inFile.Close());
     return false;
   }
-  ctx.host.ShowStatus("変換中..." + source);
+  ctx.host.ShowStatus("変換中..." + file.target);
   return true;
 }
 
-void RecordUnit(ConversionContext& ctx, int direction, int q) {
-  if (!ctx.dryRun) ctx.unitType[q] = direction;
-}
-
-// Puts the output in the place of source. Once the rename has happened the
-// unit is recorded, even if making the folder durable then fails.
-void Replace(ConversionContext& ctx, const std::string& source, PendingOutput& pending,
-             int direction, int q) {
-  if (ctx.dryRun) {
-    CheckIo(ReplaceableCode(source));
-    pending.Commit();
-    return;
-  }
-  const int code = ctx.outFile.ReplaceOnto(source);
-  if (ctx.outFile.Name() == source) {
-    pending.Commit();
-    RecordUnit(ctx, direction, q);
-  }
-  CheckIo(code);
-}
-
-// Converts source into the output, runs check, then puts the output in the
-// place of source. False when a file could not be opened or check failed.
-bool ConvertFile(ConversionContext& ctx, int direction, int q, const std::string& source,
-                 const LineWriter& write, const std::function<bool()>& check) {
-  if (!OpenPair(ctx, source)) return false;
+// Converts the original of file into its temporary file, closed and durable.
+// False when a file could not be opened.
+bool ConvertFile(ConversionContext& ctx, const Replacement& file, const LineWriter& write) {
+  if (!OpenPair(ctx, file)) return false;
   PendingOutput pending(ctx);
   const FileStatus original = RequireRegularFile(ctx.inFile);
   WriteNotingPlace(write, ctx.inFile, ctx.outFile);
   CheckIo(ctx.inFile.Close());
   if (!ctx.dryRun) KeepAttributes(ctx.outFile, original);
   CheckIo(ctx.dryRun ? ctx.outFile.Close() : ctx.outFile.CloseSynced());
-  if (check && !check()) return false;
-  Replace(ctx, source, pending, direction, q);
+  pending.Complete();
   return true;
 }
 
-std::string HeaderPath(const ConversionContext& ctx, int q) {
-  return ResolveDataFile(ctx.dataFolder, Quantities()[q].headerFile);
-}
-
-// Converts the header file to nowhere, so that a header that cannot be opened
-// or does not convert stops the quantity before its record file is replaced.
-bool HeaderConverts(ConversionContext& ctx, int direction, int q) {
-  const std::string path = HeaderPath(ctx, q);
-  LineFile in;
-  LineFile out;
-  in.Bind(path);
-  if (in.OpenRead() != 0) {
-    ctx.host.ShowOpenError(path);
-    return false;
+// Removes the temporary files of a quantity unless it is kept.
+class TemporariesGuard {
+ public:
+  TemporariesGuard(const ConvertedQuantity& converted, bool dryRun)
+      : converted_(converted), kept_(dryRun) {}
+  ~TemporariesGuard() {
+    if (!kept_) RemoveTemporaries(converted_);
   }
-  RequireRegularFile(in);
-  out.Bind(OutputPath(ctx));
-  CheckIo(out.OpenWrite(OpenMode::Discard));
-  WriteNotingPlace([&](LineFile& i, LineFile& o) { WriteHeaderLines(i, o, direction, q); }, in,
-                   out);
-  CheckIo(in.Close());
-  CheckIo(out.Close());
-  return true;
+  TemporariesGuard(const TemporariesGuard&) = delete;
+  TemporariesGuard& operator=(const TemporariesGuard&) = delete;
+  void Keep() { kept_ = true; }
+
+ private:
+  const ConvertedQuantity& converted_;
+  bool kept_;
+};
+
+ConvertedQuantity PlanQuantity(const ConversionContext& ctx, int direction, int q) {
+  const Quantity& quantity = Quantities()[q];
+  const std::string folder = AddBackslash(ctx.dataFolder);
+  const std::string record = ResolveDataFile(ctx.dataFolder, quantity.recordFile);
+  return {ctx.dataFolder,
+          q,
+          direction,
+          {{{folder + kTemporaryFileName, record},
+            {folder + kTemporaryHeaderFileName,
+             ResolveDataFile(ctx.dataFolder, quantity.headerFile)}}}};
 }
 
 }  // namespace
 
-bool ConvertDataFile(ConversionContext& ctx, int direction, int q) {
-  const std::string path = ResolveDataFile(ctx.dataFolder, Quantities()[q].recordFile);
-  RequireReplaceable({path, HeaderPath(ctx, q)});
-  return ConvertFile(
-      ctx, direction, q, path,
-      [&](LineFile& in, LineFile& out) { WriteRecordLines(in, out, direction, q); },
-      [&] { return HeaderConverts(ctx, direction, q); });
+std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int direction, int q) {
+  ConvertedQuantity converted = PlanQuantity(ctx, direction, q);
+  const auto& [record, header] = converted.replacements;
+  RequireReplaceable({record.target, header.target});
+  if (!ConvertFile(ctx, record,
+                   [&](LineFile& in, LineFile& out) { WriteRecordLines(in, out, direction, q); })) {
+    return std::nullopt;
+  }
+  TemporariesGuard guard(converted, ctx.dryRun);
+  if (!ConvertFile(ctx, header,
+                   [&](LineFile& in, LineFile& out) { WriteHeaderLines(in, out, direction, q); })) {
+    return std::nullopt;
+  }
+  guard.Keep();
+  return converted;
 }
 
-bool ConvertHeaderFile(ConversionContext& ctx, int direction, int q) {
-  return ConvertFile(ctx, direction, q, HeaderPath(ctx, q),
-                     [&](LineFile& in, LineFile& out) { WriteHeaderLines(in, out, direction, q); },
-                     {});
+void InstallQuantity(const ConvertedQuantity& converted) {
+  FileSystem& fs = CurrentFileSystem();
+  for (const Replacement& file : converted.replacements) {
+    CheckIo(fs.Replace(file.temporary, file.target));
+  }
+  CheckIo(fs.SyncFolder(converted.dataFolder));
 }
 
-bool ConvertQuantity(ConversionContext& ctx, int direction, int q) {
-  return ConvertDataFile(ctx, direction, q) && ConvertHeaderFile(ctx, direction, q);
+void RemoveTemporaries(const ConvertedQuantity& converted) {
+  for (const Replacement& file : converted.replacements) CurrentFileSystem().Remove(file.temporary);
+}
+
+bool ConvertQuantity(ConversionContext& ctx, int direction, int q,
+                     const QuantityInstaller& install) {
+  const std::optional<ConvertedQuantity> converted = PrepareQuantity(ctx, direction, q);
+  if (!converted) return false;
+  if (!ctx.dryRun) install(*converted);
+  return true;
 }
 
 }  // namespace siconv

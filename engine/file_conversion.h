@@ -1,8 +1,11 @@
 #pragma once
-// Converts one quantity of a data folder in place: its record file, then its
-// header file, each written to KELDRAN.$$$ and renamed over the original.
+// Converts one quantity of a data folder in place: its record file into
+// KELDRAN.$$$ and its header file into KELDRAN.$$H, both made durable, then
+// an installer renames them over the originals.
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/error_report.h"
@@ -13,6 +16,7 @@ namespace siconv {
 using UnitTypes = std::array<std::int32_t, 6>;
 
 inline constexpr const char* kTemporaryFileName = "KELDRAN.$$$";
+inline constexpr const char* kTemporaryHeaderFileName = "KELDRAN.$$H";
 
 // What a conversion reports while it runs; the window and the CLI implement it.
 class ConversionHost {
@@ -22,6 +26,9 @@ class ConversionHost {
   // A file that cannot be opened; by default the error dialog naming it.
   virtual void ShowOpenError(const std::string& path);
   virtual ErrorUi& Errors() = 0;
+  // Asked before each quantity of a command: true ends the command there,
+  // what was converted staying converted.
+  virtual bool StopRequested() { return false; }
 };
 
 // "ファイルがオープンできません" CR LF "[" path "]".
@@ -42,8 +49,42 @@ struct ConversionContext {
 // looked up, and Exception naming both when two entries match.
 std::string ResolveDataFile(const std::string& folder, const std::string& name);
 
-bool ConvertDataFile(ConversionContext& ctx, int direction, int quantity);
-bool ConvertHeaderFile(ConversionContext& ctx, int direction, int quantity);
-bool ConvertQuantity(ConversionContext& ctx, int direction, int quantity);
+// One converted file waiting in its temporary file to replace its original.
+struct Replacement {
+  std::string temporary;
+  std::string target;
+};
+
+// Both converted files of a quantity, complete and durable, not yet in place.
+struct ConvertedQuantity {
+  std::string dataFolder;
+  int quantity = 0;
+  int direction = 0;
+  std::array<Replacement, 2> replacements;  // the record file, then the header file
+};
+
+// Converts both files of quantity into their temporary files (into nothing in
+// a dry run) and checks that both originals may be replaced. Nothing when a
+// file could not be opened (reported through the host). Whatever it raises
+// or refuses, no temporary file is left and no original has changed.
+std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int direction,
+                                                 int quantity);
+
+// Renames the temporary files over their originals, the record file first,
+// then makes the folder durable. Raises at the first failure and leaves what
+// is not renamed yet.
+void InstallQuantity(const ConvertedQuantity& converted);
+
+// Removes the temporary files that are still there.
+void RemoveTemporaries(const ConvertedQuantity& converted);
+
+// Puts a prepared quantity in place and records its unit; the folder journal
+// does it so that an interruption at any instant can be completed.
+using QuantityInstaller = std::function<void(const ConvertedQuantity& converted)>;
+
+// PrepareQuantity, then install (not in a dry run). True when both files of
+// the quantity were converted.
+bool ConvertQuantity(ConversionContext& ctx, int direction, int quantity,
+                     const QuantityInstaller& install);
 
 }  // namespace siconv

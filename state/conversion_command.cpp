@@ -1,16 +1,18 @@
 #include "state/conversion_command.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "engine/exceptions.h"
+#include "state/folder_journal.h"
 #include "state/unit_type_file.h"
 
 namespace siconv {
 namespace {
 
-// A quantity counts as converted once its unit state moved to the target:
-// also when its record file was replaced and only its header then failed, so
-// that the caller's lists follow UnitType and SICONV.INI.
+// A quantity counts as converted once its unit state moved to the target,
+// that is once its journal was in place: also when a later step failed, so
+// that the caller's lists follow UnitType and what SICONV.INI will say.
 bool UnitMoved(const ConversionContext& ctx, int direction, int q, std::int32_t before) {
   return before != direction && ctx.unitType[static_cast<size_t>(q)] == direction;
 }
@@ -20,10 +22,16 @@ bool UnitMoved(const ConversionContext& ctx, int direction, int q, std::int32_t 
 std::exception_ptr ConvertInOrder(ConversionContext& ctx, int direction,
                                   const std::vector<int>& quantities, CommandOutcome& outcome) {
   for (size_t i = 0; i < quantities.size(); ++i) {
+    if (ctx.host.StopRequested()) {
+      outcome.success = false;
+      return nullptr;
+    }
     const int q = quantities[i];
     const std::int32_t before = ctx.unitType[static_cast<size_t>(q)];
     try {
-      outcome.success = ConvertQuantity(ctx, direction, q);
+      outcome.success = ConvertQuantity(ctx, direction, q, [&](const ConvertedQuantity& converted) {
+        CommitQuantity(ctx.unitType, converted);
+      });
     } catch (const Exception&) {
       outcome.success = false;
       outcome.converted[i] = UnitMoved(ctx, direction, q, before);
@@ -35,8 +43,10 @@ std::exception_ptr ConvertInOrder(ConversionContext& ctx, int direction,
   return nullptr;
 }
 
-// The unit state goes to disk whatever happened, so that it matches the files.
-// When that fails too, the user is first told of the conversion's own error.
+// A command that converted nothing still writes the unit state (the window's
+// declared units reach SICONV.INI with its next command); each converted
+// quantity wrote it already. When that fails too, the user is first told of
+// the conversion's own error.
 void RecordUnitState(ConversionContext& ctx, std::exception_ptr failure) {
   try {
     WriteUnitTypeFile(ctx.dataFolder, ctx.unitType);
@@ -64,7 +74,9 @@ CommandOutcome RunConversionCommand(
   outcome.converted.assign(quantities.size(), false);
   const std::exception_ptr failure = ConvertInOrder(ctx, direction, quantities, outcome);
   if (afterConversions) afterConversions(outcome);
-  if (!ctx.dryRun) RecordUnitState(ctx, failure);
+  const bool anyConverted = std::find(outcome.converted.begin(), outcome.converted.end(), true) !=
+                            outcome.converted.end();
+  if (!ctx.dryRun && !anyConverted) RecordUnitState(ctx, failure);
   if (failure) std::rethrow_exception(failure);
   return outcome;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // One conversion command over a data folder, shared by the window and the
 // command-line tool: SICONV.INI checked, the quantities converted in order up
-// to the first failure, the caller told which were converted, SICONV.INI
-// written, and only then any error raised, so that files and state agree.
+// to the first failure, each put in place under the folder journal with
+// SICONV.INI, the caller told which were converted, and only then any error
+// raised, so that files and state agree. The caller holds the folder
+// (FolderHold) from before it read the units until this returns.
 #include <functional>
 #include <vector>
 
@@ -18,8 +20,8 @@ struct CommandOutcome {
 };
 
 // Raises the SICONV.INI error before converting anything when the file cannot
-// be written. afterConversions runs before SICONV.INI is written, also when a
-// conversion raised; that exception is raised again after the write.
+// be written. afterConversions runs once the conversions are over, also when
+// one raised; that exception is raised again afterwards.
 CommandOutcome RunConversionCommand(
     ConversionContext& ctx, int direction, const std::vector<int>& quantities,
     const std::function<void(const CommandOutcome&)>& afterConversions = {});

@@ -17,7 +17,6 @@ namespace siconv {
 namespace {
 
 constexpr const char* kSection = "UNITTYPE";
-constexpr const char* kTemporaryUnitTypeFileName = "SICONV.$$$";
 
 std::string KeyName(std::size_t k) {
   return "SI_" + std::to_string(k);

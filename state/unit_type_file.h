@@ -9,6 +9,8 @@ namespace siconv {
 inline constexpr const char* kUnitTypeFileName = "SICONV.INI";
 // A larger file is refused ("%s が大きすぎます"): it cannot be a unit state.
 inline constexpr std::size_t kUnitTypeFileMaxBytes = 1 << 20;
+// Where a new SICONV.INI is written before it is renamed over the file.
+inline constexpr const char* kTemporaryUnitTypeFileName = "SICONV.$$$";
 
 // Raises EInOutError when the folder cannot be looked at.
 std::string UnitTypeFilePath(const std::string& dataFolder);

@@ -13,6 +13,7 @@
 #include "engine/line_converter.h"
 #include "engine/quantity_catalogue.h"
 #include "tests/support/conversion_rig.h"
+#include "tests/support/direct_install.h"
 #include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
@@ -55,7 +56,7 @@ class FileConversionTest : public ::testing::Test, protected ConversionRig {
  protected:
   void Put(const std::string& name, const std::string& bytes) { WriteFile(dir.Path(name), bytes); }
   std::string Get(const std::string& name) const { return ReadFile(dir.Path(name)); }
-  bool Convert(int direction, int q) { return ConvertQuantity(ctx, direction, q); }
+  bool Convert(int direction, int q) { return ConvertDirectly(ctx, direction, q); }
   bool TemporaryLeft() const { return FileExists(dir.Path(kTemporaryFileName)); }
   void ExpectOneOpenError(const std::string& name) const {
     ASSERT_EQ(host.errors.dialogs.size(), 1u);
@@ -249,7 +250,7 @@ TEST(FileConversionFaults, FailureAtAnyPlatformCallLeavesWholeFiles) {
     G73Run clean;
     FaultInjectingFileSystem counter;
     ScopedFileSystem scope(counter);
-    ASSERT_TRUE(ConvertQuantity(clean.ctx, kToSi, 0));
+    ASSERT_TRUE(ConvertDirectly(clean.ctx, kToSi, 0));
     calls = counter.Count();
   }
   ASSERT_GT(calls, 10);
@@ -261,7 +262,7 @@ TEST(FileConversionFaults, FailureAtAnyPlatformCallLeavesWholeFiles) {
     io.FailNth(n, io_code::kOther);
     bool reported = false;
     try {
-      reported = !ConvertQuantity(run.ctx, kToSi, 0);
+      reported = !ConvertDirectly(run.ctx, kToSi, 0);
     } catch (const Exception&) {
       reported = true;
     }

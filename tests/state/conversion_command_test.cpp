@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <string>
 
 #include "engine/io_code.h"
 #include "engine/line_converter.h"
+#include "state/folder_hold.h"
 #include "state/unit_type_file.h"
 #include "tests/support/conversion_rig.h"
 #include "tests/support/fault_injecting_file_system.h"
@@ -52,7 +54,7 @@ TEST_F(ConversionCommandTest, ConvertsInOrderThenRecordsTheUnits) {
   EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73Si);
   EXPECT_EQ(Ini(), "[UNITTYPE]\r\nSI_0=1\r\nSI_1=1\r\nSI_2=0\r\nSI_3=0\r\nSI_4=0\r\nSI_5=0\r\n");
   ASSERT_TRUE(seen);
-  EXPECT_FALSE(iniWhenToldOfConversions);  // the caller hears of conversions before the write
+  EXPECT_TRUE(iniWhenToldOfConversions);  // each quantity records its unit as it is put in place
 }
 
 TEST_F(ConversionCommandTest, StopsAtTheFirstQuantityThatCannotBeConverted) {
@@ -64,17 +66,34 @@ TEST_F(ConversionCommandTest, StopsAtTheFirstQuantityThatCannotBeConverted) {
   EXPECT_EQ(host.errors.dialogs.size(), 1u);
 }
 
-TEST_F(ConversionCommandTest, AQuantityWhoseHeaderFailsAfterItsRecordCountsAsConverted) {
-  FaultInjectingFileSystem io;
-  ScopedFileSystem scope(io);
-  io.FailNth(2, io_code::kAccessDenied, FsCall::Open,
-             "/G73.HED");  // the header's own rewrite, after the check
-  const CommandOutcome outcome = Run({0, 1});
-  EXPECT_FALSE(outcome.success);
-  EXPECT_EQ(outcome.converted, (std::vector<bool>{true, false}));
-  EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73Si);
-  EXPECT_EQ(ReadFile(dir.Path("G73.HED")), kG73Header);
-  EXPECT_EQ(ReadUnitTypeFile(dir.Path()), (UnitTypes{1, 0, 0, 0, 0, 0}));
+// Once its journal is in place a quantity is converted: a failure after that
+// is completed by a second try at once, or else by the next command's hold.
+TEST_F(ConversionCommandTest, AFailureAfterTheJournalIsCompletedNowOrByTheNextCommand) {
+  for (const bool persistent : {false, true}) {
+    SCOPED_TRACE(persistent ? "persistent" : "once");
+    WriteFile(dir.Path("G73.TXT"), kG73);
+    WriteFile(dir.Path("G73.HED"), kG73Header);
+    std::remove(dir.Path("SICONV.INI").c_str());
+    unitType = {};
+    {
+      FaultInjectingFileSystem io;
+      ScopedFileSystem scope(io);
+      if (persistent) {
+        io.FailFrom(1, io_code::kAccessDenied, FsCall::Replace, "/G73.HED");
+      } else {
+        io.FailNth(1, io_code::kAccessDenied, FsCall::Replace, "/G73.HED");
+      }
+      EXPECT_THROW(Run({0, 1}), EInOutError);
+    }
+    EXPECT_EQ(seen->converted, (std::vector<bool>{true, false}));
+    EXPECT_EQ(unitType, (UnitTypes{1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(FileExists(dir.Path("SICONV.JNL")), persistent);
+    const FolderHold next(dir.Path());
+    EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73Si);
+    EXPECT_EQ(ReadFile(dir.Path("G73.HED")), " 0            250           2500\r\nx\r\n");
+    EXPECT_EQ(ReadUnitTypeFile(dir.Path()), (UnitTypes{1, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(FileExists(dir.Path("SICONV.JNL")));
+  }
 }
 
 TEST_F(ConversionCommandTest, RecordsTheUnitsEvenWhenNothingWasConverted) {
@@ -109,8 +128,8 @@ TEST_F(ConversionCommandTest, BothFailuresReachTheUser) {
   WriteFile(dir.Path("G81.TXT"), "1,1,oops,0,1\r\n");
   FaultInjectingFileSystem io;
   ScopedFileSystem scope(io);
-  io.FailNth(1, io_code::kDiskFull, FsCall::Write, "SICONV");
-  EXPECT_THROW(Run({0, 1}), Exception);
+  io.FailNth(1, io_code::kDiskFull, FsCall::Write, "SICONV.$$$");
+  EXPECT_THROW(Run({1}), Exception);
   ASSERT_EQ(host.errors.reports.size(), 1u);
   EXPECT_EQ(host.errors.reports[0], "'oops' は浮動小数点数ではありません");
   EXPECT_FALSE(FileExists(dir.Path("SICONV.INI")));

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "tests/support/conversion_rig.h"
+#include "tests/support/direct_install.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -13,7 +14,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUnitFile = "SICONV.INI";
-constexpr const char* kTemporaryFiles[] = {"KELDRAN.$$$", "SICONV.$$$"};
+constexpr const char* kTemporaryFiles[] = {"KELDRAN.$$$", "KELDRAN.$$H", "SICONV.$$$", "SICONV.JNL",
+                                           "SICONV.JN$"};
 
 std::optional<std::string> UnitFileBytes(const std::string& folder) {
   const std::string path = folder + "/" + kUnitFile;
@@ -44,10 +46,8 @@ CommandStates::CommandStates(const std::string& folder, int direction,
   rig.unitType = unitsBefore;
   states_.push_back({DataFilesOf(rig.dir.Path()), rig.unitType});
   for (const int q : quantities) {
-    for (auto* convert : {&ConvertDataFile, &ConvertHeaderFile}) {
-      if (!(*convert)(rig.ctx, direction, q)) throw std::runtime_error("the clean run failed");
-      states_.push_back({DataFilesOf(rig.dir.Path()), rig.unitType});
-    }
+    if (!ConvertDirectly(rig.ctx, direction, q)) throw std::runtime_error("the clean run failed");
+    states_.push_back({DataFilesOf(rig.dir.Path()), rig.unitType});
   }
 }
 

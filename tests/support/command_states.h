@@ -1,11 +1,11 @@
 #pragma once
 // The states a survey folder may be left in by a conversion command that a
-// fault cut short. A command converts its quantities in order, record file
-// then header file, each put in place by one rename, and stops at its first
-// failure; so the folder's files must stand exactly as after some number of
-// those replacements in a clean run (each file before or after its own
-// conversion, never anything else), with the units of that point. The states
-// come from converting a copy of the folder step by step.
+// fault or a crash cut short. A command converts its quantities in order and
+// stops at its first failure; a quantity is put in place whole (record and
+// header file) or not at all, once the folder's journal has been completed.
+// So the folder's files must stand exactly as after some number of whole
+// quantities of a clean run, with the units of that point. The states come
+// from converting a copy of the folder quantity by quantity.
 #include <map>
 #include <optional>
 #include <string>

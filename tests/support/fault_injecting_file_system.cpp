@@ -25,8 +25,9 @@ void FaultInjectingFileSystem::FailNth(int n, int ioCode, std::optional<FsCall> 
   fired_ = false;
 }
 
-void FaultInjectingFileSystem::FailFrom(int n, int ioCode) {
-  fault_ = Fault{Mode::From, n, ioCode, std::nullopt, {}};
+void FaultInjectingFileSystem::FailFrom(int n, int ioCode, std::optional<FsCall> kind,
+                                        std::string pathPart) {
+  fault_ = Fault{Mode::From, n, ioCode, kind, std::move(pathPart)};
   fired_ = false;
 }
 

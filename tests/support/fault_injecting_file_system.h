@@ -35,8 +35,10 @@ class FaultInjectingFileSystem : public FileSystem {
   // given) and pathPart (when not empty) fails with ioCode. Once only.
   void FailNth(int n, int ioCode, std::optional<FsCall> kind = std::nullopt,
                std::string pathPart = {});
-  // The n-th counted call and every one after it fails with ioCode.
-  void FailFrom(int n, int ioCode);
+  // The n-th counted call and every one after it (that match kind and
+  // pathPart, as for FailNth) fails with ioCode.
+  void FailFrom(int n, int ioCode, std::optional<FsCall> kind = std::nullopt,
+                std::string pathPart = {});
   // The process ends with _exit(kCrashExitCode) at the n-th counted call,
   // before the call is made. Use it in a forked child.
   void CrashAt(int n);

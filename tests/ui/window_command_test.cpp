@@ -187,12 +187,13 @@ TEST_F(ErrorAfterAConversionTest, AFolderChangeClearsTheStatus) {
   EXPECT_EQ(StatusText(), QString());
 }
 
-TEST_F(ErrorAfterAConversionTest, FailedReplace) {
+// The journal of L204 cannot be put in place, so none of its files changes.
+TEST_F(ErrorAfterAConversionTest, FailedJournal) {
   Start();
   OpenFolder("data");
   FaultInjectingFileSystem io;
   ScopedFileSystem scoped(io);
-  io.FailNth(1, io_code::kSharingViolation, FsCall::Replace, "L204.TXT");
+  io.FailNth(2, io_code::kSharingViolation, FsCall::Rename, "SICONV.JN$");
   RunAndExpect("I/O エラー (32)");
 }
 

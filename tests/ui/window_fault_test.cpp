@@ -98,7 +98,11 @@ class WindowFaultTest : public RamTempBase, public WindowTest {
           states.Judge(data, ReadUnitTypeFile(data), unitFileError);
       EXPECT_EQ(verdict.problems, "");
       EXPECT_EQ(form->UnitType, verdict.unitType);
-      EXPECT_TRUE(UserWasTold()) << StatusText().toStdString();
+      // Releasing the folder's lock changes nothing, so its failure is not news.
+      const FaultInjectingFileSystem::Call& failed = counter.Calls()[n - 1];
+      const bool lockReleased = failed.kind == FsCall::Close && failed.path == data;
+      EXPECT_TRUE(lockReleased ? StatusText().toStdString() == kDone : UserWasTold())
+          << StatusText().toStdString();
       check(verdict);
     }
   }

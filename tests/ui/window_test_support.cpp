@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "engine/file_conversion.h"
+#include "tests/support/direct_install.h"
 
 namespace siconv {
 namespace fs = std::filesystem;
@@ -93,7 +94,7 @@ std::string EngineConversionOf(const std::string& folder, int direction, int qua
   LineFile in;
   LineFile out;
   ConversionContext ctx{copy.string(), unitType, in, out, host};
-  EXPECT_TRUE(ConvertQuantity(ctx, direction, quantity));
+  EXPECT_TRUE(ConvertDirectly(ctx, direction, quantity));
   return ReadFile((copy / file).string());
 }
 

@@ -1,0 +1,34 @@
+#include "state/folder_hold.h"
+
+#include "engine/io_code.h"
+#include "engine/number_text.h"
+#include "state/folder_journal.h"
+
+namespace siconv {
+
+FolderHold::FolderHold(const std::string& dataFolder) {
+  FileSystem& fs = CurrentFileSystem();
+  const int code = fs.LockFolder(dataFolder, lock_);
+  if (code == io_code::kLockViolation) throw FolderInUseError(dataFolder);
+  if (code != 0) {
+    EInOutError error = MakeIoError(code);
+    error.SetPlace(dataFolder, 0);
+    throw error;
+  }
+  try {
+    RecoverFolder(dataFolder);
+  } catch (const Exception&) {
+    fs.Close(lock_);
+    throw;
+  }
+}
+
+FolderHold::~FolderHold() {
+  CurrentFileSystem().Close(lock_);
+}
+
+Exception FolderInUseError(const std::string& dataFolder) {
+  return Exception(FormatText("%s は他のプログラムが使用中です", {dataFolder}));
+}
+
+}  // namespace siconv

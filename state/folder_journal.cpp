@@ -1,0 +1,207 @@
+#include "state/folder_journal.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "engine/file_system.h"
+#include "engine/io_code.h"
+#include "engine/line_file.h"
+#include "engine/number_text.h"
+#include "engine/quantity_catalogue.h"
+#include "engine/text_fields.h"
+#include "state/integer_text.h"
+#include "state/name_mask.h"
+#include "state/unit_type_file.h"
+
+namespace siconv {
+namespace {
+
+constexpr const char* kFirstLine = "SICONV.JNL 1";
+constexpr const char* kUnitsWord = "UNITTYPE";
+constexpr const char* kReplaceWord = "REPLACE";
+constexpr const char* kLastLine = "END";
+
+std::string PathIn(const std::string& folder, const std::string& name) {
+  return AddBackslash(folder) + name;
+}
+
+std::string NameOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+// Found ignoring case, as the folder scan finds record files.
+bool IsDataFileName(const std::string& name) {
+  return std::ranges::any_of(Quantities(), [&](const Quantity& q) {
+    return NameMatchesMask(name, q.recordFile) || NameMatchesMask(name, q.headerFile);
+  });
+}
+
+bool IsTemporaryName(const std::string& name) {
+  return name == kTemporaryFileName || name == kTemporaryHeaderFileName;
+}
+
+std::optional<UnitTypes> ParseUnits(const std::vector<std::string>& words) {
+  UnitTypes unitType{};
+  if (words.size() != unitType.size() + 1 || words[0] != kUnitsWord) return std::nullopt;
+  for (std::size_t k = 0; k < unitType.size(); ++k) {
+    const std::optional<std::int32_t> value = ParseIntegerText(words[k + 1]);
+    if (!value) return std::nullopt;
+    unitType[k] = *value;
+  }
+  return unitType;
+}
+
+std::optional<Replacement> ParseReplacement(const std::string& folder,
+                                            const std::vector<std::string>& words) {
+  if (words.size() != 3 || words[0] != kReplaceWord || !IsTemporaryName(words[1]) ||
+      !IsDataFileName(words[2])) {
+    return std::nullopt;
+  }
+  return Replacement{PathIn(folder, words[1]), PathIn(folder, words[2])};
+}
+
+bool IsPresent(const std::string& path, FileKind kind) {
+  FileStatus status;
+  CheckIo(CurrentFileSystem().Status(path, Links::Own, status));
+  return kind == FileKind::Missing ? status.kind != FileKind::Missing : status.kind == kind;
+}
+
+// Removes path when it is there; a name that is not there is never removed,
+// so that a read-only medium is no error.
+void RemoveIfPresent(const std::string& path) {
+  if (IsPresent(path, FileKind::Missing)) CheckIo(CurrentFileSystem().Remove(path));
+}
+
+Exception BrokenJournal(const std::string& folder) {
+  return Exception(FormatText("%s が壊れています", {PathIn(folder, kJournalFileName)}));
+}
+
+// The journal's lines, or nothing when there is no journal.
+std::optional<std::vector<std::string>> ReadJournalLines(const std::string& folder) {
+  LineFile file;
+  file.Bind(PathIn(folder, kJournalFileName));
+  const int opened = file.OpenRead();
+  if (opened == io_code::kFileNotFound) return std::nullopt;
+  CheckIo(opened);
+  std::vector<std::string> lines;
+  for (bool atEnd = false; CheckIo(file.AtEnd(atEnd)), !atEnd;) {
+    CheckIo(file.ReadLine(lines.emplace_back()));
+  }
+  CheckIo(file.Close());
+  return lines;
+}
+
+// The journal written whole to its temporary file and made durable, then
+// renamed into place, so that a journal that exists is always complete.
+// Raises with no journal and no temporary journal left.
+void PublishJournal(const std::string& folder, const FolderJournal& journal) {
+  LineFile file;
+  file.Bind(PathIn(folder, kJournalTemporaryName));
+  try {
+    RemoveIfPresent(file.Name());
+    CheckIo(file.OpenWrite(OpenMode::CreateNew));
+    for (const std::string& line : JournalLines(journal)) CheckIo(file.WriteLine(line));
+    CheckIo(file.CloseSynced());
+    CheckIo(CurrentFileSystem().Rename(file.Name(), PathIn(folder, kJournalFileName)));
+  } catch (const Exception&) {
+    file.Close();
+    file.Remove();
+    throw;
+  }
+}
+
+// Renames whatever temporary file is still there, then records the units
+// and removes the journal; every step may be done again after a crash.
+void CompleteJournal(const std::string& folder, const FolderJournal& journal) {
+  FileSystem& fs = CurrentFileSystem();
+  // The journal must be durable before the first original is replaced.
+  CheckIo(fs.SyncFolder(folder));
+  for (const Replacement& file : journal.replacements) {
+    if (IsPresent(file.temporary, FileKind::Regular)) {
+      CheckIo(fs.Replace(file.temporary, file.target));
+    }
+  }
+  // SICONV.INI's own folder fsync makes these renames durable with it; until
+  // then the journal, still there, can do them again.
+  WriteUnitTypeFile(folder, journal.unitType);
+  CheckIo(fs.Remove(PathIn(folder, kJournalFileName)));
+  // The next quantity's temporary files must never meet this journal again.
+  CheckIo(fs.SyncFolder(folder));
+}
+
+}  // namespace
+
+std::vector<std::string> JournalLines(const FolderJournal& journal) {
+  std::vector<std::string> lines = {kFirstLine};
+  std::string units = kUnitsWord;
+  for (const std::int32_t unit : journal.unitType) units += " " + std::to_string(unit);
+  lines.push_back(units);
+  for (const Replacement& file : journal.replacements) {
+    lines.push_back(std::string(kReplaceWord) + " " + NameOf(file.temporary) + " " +
+                    NameOf(file.target));
+  }
+  lines.push_back(kLastLine);
+  return lines;
+}
+
+std::optional<FolderJournal> ParseJournal(const std::string& dataFolder,
+                                          const std::vector<std::string>& lines) {
+  if (lines.size() < 3 || lines.front() != kFirstLine || lines.back() != kLastLine) {
+    return std::nullopt;
+  }
+  FolderJournal journal;
+  const std::optional<UnitTypes> units = ParseUnits(Words(lines[1]));
+  if (!units) return std::nullopt;
+  journal.unitType = *units;
+  for (std::size_t i = 2; i + 1 < lines.size(); ++i) {
+    const std::optional<Replacement> file = ParseReplacement(dataFolder, Words(lines[i]));
+    if (!file) return std::nullopt;
+    journal.replacements.push_back(*file);
+  }
+  return journal;
+}
+
+void CommitQuantity(UnitTypes& unitType, const ConvertedQuantity& converted) {
+  const std::string& folder = converted.dataFolder;
+  FolderJournal journal{unitType, {converted.replacements.begin(), converted.replacements.end()}};
+  journal.unitType[static_cast<std::size_t>(converted.quantity)] = converted.direction;
+  try {
+    PublishJournal(folder, journal);
+  } catch (const Exception&) {
+    RemoveTemporaries(converted);
+    throw;
+  }
+  unitType = journal.unitType;
+  try {
+    CompleteJournal(folder, journal);
+  } catch (const Exception&) {
+    try {
+      CompleteJournal(folder, journal);
+    } catch (const Exception&) {
+      // The journal stays; the next command on the folder completes it.
+    }
+    throw;
+  }
+}
+
+void RecoverFolder(const std::string& dataFolder) {
+  if (const std::optional<std::vector<std::string>> lines = ReadJournalLines(dataFolder)) {
+    const std::optional<FolderJournal> journal = ParseJournal(dataFolder, *lines);
+    if (!journal) throw BrokenJournal(dataFolder);
+    CompleteJournal(dataFolder, *journal);
+  }
+  for (const char* name : {kTemporaryFileName, kTemporaryHeaderFileName, kJournalTemporaryName,
+                           kTemporaryUnitTypeFileName}) {
+    RemoveIfPresent(PathIn(dataFolder, name));
+  }
+}
+
+}  // namespace siconv

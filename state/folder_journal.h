@@ -1,0 +1,45 @@
+#pragma once
+// The folder journal: a quantity's conversion made crash-safe. Both converted
+// files are written and made durable first; then SICONV.JNL records which
+// temporary file replaces which original and the units of all six quantities
+// afterwards, and once it is in place the quantity counts as converted: the
+// files are renamed, SICONV.INI is rewritten and the journal removed. Whoever
+// finds a journal (the next command on the folder) completes it the same way.
+// A journal covers one quantity, so at most one quantity is ever pending and
+// the temporary names can be used again by the next one.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/file_conversion.h"
+
+namespace siconv {
+
+// Neither name matches a record-file mask, and neither is SICONV.INI.
+inline constexpr const char* kJournalFileName = "SICONV.JNL";
+inline constexpr const char* kJournalTemporaryName = "SICONV.JN$";
+
+struct FolderJournal {
+  UnitTypes unitType{};                   // SICONV.INI once the quantity is in place
+  std::vector<Replacement> replacements;  // full paths, in the data folder
+};
+
+// Puts a prepared quantity in place under a journal and sets its unit in
+// unitType once the journal is in place. Raises when anything fails: before
+// that point with the temporary files removed and nothing changed; after it
+// with the quantity completed by a second try, or else left to the journal.
+void CommitQuantity(UnitTypes& unitType, const ConvertedQuantity& converted);
+
+// Completes the journal of an interrupted quantity, if there is one, and
+// removes temporary files that no journal names. Raises when that fails, or
+// with "%s が壊れています" for a journal that is not one this program wrote.
+void RecoverFolder(const std::string& dataFolder);
+
+// The journal's lines, and back; nothing for lines that are not a journal
+// of this program (replacements only of its temporary files onto record and
+// header files of the folder).
+std::vector<std::string> JournalLines(const FolderJournal& journal);
+std::optional<FolderJournal> ParseJournal(const std::string& dataFolder,
+                                          const std::vector<std::string>& lines);
+
+}  // namespace siconv
