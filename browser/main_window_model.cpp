@@ -92,17 +92,12 @@ bool MainWindowModel::Convert(int direction, ConversionHost& host) {
   }
   const FolderHold hold(DataFolder());
   RequireUnitsAsRead();
-  // Whatever happens, the next comparison is with what the command left.
-  struct Reread {
+  // Past its first check the command leaves SICONV.INI saying unitType_,
+  // declared units included; the next comparison is with that.
+  struct Remember {
     MainWindowModel& model;
-    ~Reread() {
-      try {
-        model.fileUnits_ = ReadUnitTypeFile(model.DataFolder());
-      } catch (const Exception&) {
-        model.fileUnits_ = model.unitType_;
-      }
-    }
-  } reread{*this};
+    ~Remember() { model.fileUnits_ = model.unitType_; }
+  } remember{*this};
   ConversionContext ctx{DataFolder(), unitType_, inFile_, outFile_, host};
   const CommandOutcome outcome =
       RunConversionCommand(ctx, direction, quantities, [&](const CommandOutcome& done) {

@@ -68,7 +68,7 @@ TEST_F(MainWindowModelTest, AFailedScanLeavesEveryPartOnThePreviousFolder) {
     model.SelectRows(kOldList, {false, true});
     const QuantityList oldList = model.List(kOldList);
     breakIt();
-    EXPECT_THROW(model.OpenFolder(root.Path("second")), EInOutError);
+    EXPECT_THROW(model.OpenFolder(root.Path("second")), Exception);
     EXPECT_EQ(model.Folders().CurrentFolder(), root.Path("first"));
     EXPECT_EQ(model.DataFolder(), root.Path("first"));
     EXPECT_EQ(model.Volumes().CurrentIndex(), 0);
@@ -125,6 +125,19 @@ TEST_F(MainWindowModelTest, ConvertMovesTheConvertedItemsToTheEndOfTheOtherList)
   EXPECT_EQ(model.UnitType(), (UnitTypes{1, 1, 1, 0, 1, 0}));
   EXPECT_NE(ReadFile(root.Path("second/L204.TXT")), before);
   EXPECT_EQ(ReadFile(root.Path("first/L204.TXT")), before);
+}
+
+// Another program converted the folder after the scan: the lists it showed
+// would convert G73 a second time, so they are scanned again instead.
+TEST_F(MainWindowModelTest, AFolderChangedSinceTheScanIsScannedAgainNotConverted) {
+  const std::string before = ReadFile(root.Path("first/G73.TXT"));
+  WriteFile(root.Path("first/SICONV.INI"), "[UNITTYPE]\r\nSI_0=1\r\n");
+  model.SelectRows(kOldList, {true});
+  RecordingHost host;
+  EXPECT_THROW(model.Convert(1, host), Exception);
+  EXPECT_EQ(ReadFile(root.Path("first/G73.TXT")), before);
+  EXPECT_EQ(model.UnitType(), (UnitTypes{1, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(model.List(kSiList).captions, std::vector<std::string>{kSixCaptions[0]});
 }
 
 // Declared units list all six captions and leave the arrows alone; a new

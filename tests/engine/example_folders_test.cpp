@@ -11,6 +11,7 @@
 #include "engine/line_converter.h"
 #include "engine/quantity_catalogue.h"
 #include "tests/support/conversion_rig.h"
+#include "tests/support/direct_install.h"
 
 namespace siconv {
 namespace {
@@ -88,7 +89,7 @@ TEST(ExampleFolders, ConvertThereAndBackToTheReferenceBytes) {
     for (int direction : {road.first, road.second}) {
       ++step;
       for (int quantity = 0; quantity < kQuantityCount; ++quantity) {
-        ASSERT_TRUE(ConvertQuantity(rig.ctx, direction, quantity)) << road.folder;
+        ASSERT_TRUE(ConvertDirectly(rig.ctx, direction, quantity)) << road.folder;
       }
       ExpectFingerprints(rig, road.folder, step);
     }

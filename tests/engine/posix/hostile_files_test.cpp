@@ -13,6 +13,7 @@
 #include "engine/file_conversion.h"
 #include "engine/line_converter.h"
 #include "tests/support/conversion_rig.h"
+#include "tests/support/direct_install.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -47,7 +48,7 @@ class HostileFolder : public ConversionRig {
   // The message of the exception that converting raised; empty when none.
   std::string ConvertError() {
     try {
-      ConvertQuantity(ctx, kToSi, 0);
+      ConvertDirectly(ctx, kToSi, 0);
     } catch (const Exception& e) {
       return e.Message();
     }
