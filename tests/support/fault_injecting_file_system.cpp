@@ -4,10 +4,15 @@
 
 #include <algorithm>
 
+#include "engine/path_separator.h"
+
 namespace siconv {
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
+// A "/" in part stands for the platform's separator, so that one filter
+// serves both platforms.
+bool Contains(std::string text, const std::string& part) {
+  std::replace_if(text.begin(), text.end(), IsPathSeparator, '/');
   return text.find(part) != std::string::npos;
 }
 
