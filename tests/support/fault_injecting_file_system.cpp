@@ -9,11 +9,15 @@
 namespace siconv {
 namespace {
 
-// A "/" in part stands for the platform's separator, so that one filter
-// serves both platforms.
-bool Contains(std::string text, const std::string& part) {
-  std::replace_if(text.begin(), text.end(), IsPathSeparator, '/');
-  return text.find(part) != std::string::npos;
+// Any separator matches any other, so that a filter written with "/" serves
+// both platforms.
+std::string WithSlashes(std::string path) {
+  std::replace_if(path.begin(), path.end(), IsPathSeparator, '/');
+  return path;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return WithSlashes(text).find(WithSlashes(part)) != std::string::npos;
 }
 
 bool PathMatches(const std::string& part, const std::string& path, const std::string& newPath) {
