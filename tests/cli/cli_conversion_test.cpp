@@ -31,7 +31,7 @@ class CliConversionTest : public ::testing::Test {
     CopyExample(example, dir.Path(name));
     return dir.Path(name);
   }
-  std::string Ini(const std::string& folder) { return ReadFile(folder + "/SICONV.INI"); }
+  std::string Ini(const std::string& folder) { return ReadFile(In(folder, "SICONV.INI")); }
 
   TempDir dir;
 };
@@ -44,7 +44,7 @@ TEST_F(CliConversionTest, RoundTripsBothExamplesAndNeverScalesTwice) {
     const std::map<std::string, std::string> before = TreeBytes(s);
     ASSERT_EQ(RunCliWith({first, s}).exitCode, 0);
     EXPECT_EQ(Ini(s), startsOld ? kIniAllSi : kIniAllOld);
-    EXPECT_NE(ReadFile(s + "/L205.TXT"), before.at("L205.TXT"));
+    EXPECT_NE(ReadFile(In(s, "L205.TXT")), before.at("L205.TXT"));
     const std::map<std::string, std::string> converted = TreeBytes(s);
     const CliRun again = RunCliWith({first, s});
     EXPECT_EQ(again.exitCode, 0);
@@ -61,7 +61,7 @@ TEST_F(CliConversionTest, ConvertsOnlyTheNamedQuantityAndReportsEachFile) {
   const std::map<std::string, std::string> before = TreeBytes(s);
   const CliRun run = RunCliWith({"to-si", "-q", "送水圧", s});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.err, "変換中..." + s + "/G81.TXT\n変換中..." + s + "/G81.HED\n" + s +
+  EXPECT_EQ(run.err, "変換中..." + In(s, "G81.TXT") + "\n変換中..." + In(s, "G81.HED") + "\n" + s +
                          ": 変換を終了しました。\n");
   std::map<std::string, std::string> after = TreeBytes(s);
   EXPECT_NE(after.at("G81.TXT"), before.at("G81.TXT"));
@@ -74,7 +74,7 @@ TEST_F(CliConversionTest, ConvertsOnlyTheNamedQuantityAndReportsEachFile) {
 
 TEST_F(CliConversionTest, NamedQuantityAlreadyConvertedOrAbsentIsSkipped) {
   const std::string s = Survey("s", "si-units");
-  fs::remove(s + "/G73.TXT");
+  fs::remove(In(s, "G73.TXT"));
   const std::map<std::string, std::string> before = TreeBytes(s);
   const CliRun run = RunCliWith({"to-si", "-q", "1", "-q", "0", s});
   EXPECT_EQ(run.exitCode, 0);
@@ -85,32 +85,32 @@ TEST_F(CliConversionTest, NamedQuantityAlreadyConvertedOrAbsentIsSkipped) {
 
 TEST_F(CliConversionTest, DryRunNamesTheBadFieldAndChangesNoByte) {
   const std::string s = Survey("s");
-  SpoilLine(s + "/L204.TXT", 5);
+  SpoilLine(In(s, "L204.TXT"), 5);
   const std::map<std::string, std::string> before = TreeBytes(s);
   const CliRun run = RunCliWith({"to-si", "--dry-run", s});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(Has(run.err, s + "/L204.TXT:5: '")) << run.err;
+  EXPECT_TRUE(Has(run.err, In(s, "L204.TXT") + ":5: '")) << run.err;
   EXPECT_TRUE(Has(run.err, s + ": 変換に失敗しました。")) << run.err;
   EXPECT_EQ(TreeBytes(s), before);  // no SICONV.INI either
 }
 
 TEST_F(CliConversionTest, DryRunReportsAnUnwritableIniAndStillChecksTheFiles) {
   const std::string s = Survey("s");
-  WriteFile(s + "/SICONV.INI", kIniAllOld);
-  ::chmod((s + "/SICONV.INI").c_str(), 0444);
+  WriteFile(In(s, "SICONV.INI"), kIniAllOld);
+  ::chmod(In(s, "SICONV.INI").c_str(), 0444);
   const CliRun run = RunCliWith({"to-si", "--dry-run", s});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(Has(run.err, s + "/SICONV.INI に書き込めません.\n")) << run.err;
-  EXPECT_TRUE(Has(run.err, "変換中..." + s + "/L205.HED")) << run.err;
+  EXPECT_TRUE(Has(run.err, In(s, "SICONV.INI") + " に書き込めません.\n")) << run.err;
+  EXPECT_TRUE(Has(run.err, "変換中..." + In(s, "L205.HED"))) << run.err;
 }
 
 TEST_F(CliConversionTest, FailedFolderIsLeftAsItWasAndTheNextOneConverts) {
   const std::string bad = Survey("bad");
   const std::string readOnly = Survey("ro");
   const std::string good = Survey("good");
-  SpoilLine(bad + "/G73.TXT", 2);
-  WriteFile(readOnly + "/SICONV.INI", kIniAllOld);
-  ::chmod((readOnly + "/SICONV.INI").c_str(), 0444);
+  SpoilLine(In(bad, "G73.TXT"), 2);
+  WriteFile(In(readOnly, "SICONV.INI"), kIniAllOld);
+  ::chmod(In(readOnly, "SICONV.INI").c_str(), 0444);
   std::map<std::string, std::string> badBefore = TreeBytes(bad);
   const std::map<std::string, std::string> readOnlyBefore = TreeBytes(readOnly);
   const CliRun run = RunCliWith({"to-si", bad, readOnly, good});
@@ -119,8 +119,8 @@ TEST_F(CliConversionTest, FailedFolderIsLeftAsItWasAndTheNextOneConverts) {
   EXPECT_EQ(TreeBytes(bad), badBefore);
   EXPECT_EQ(TreeBytes(readOnly), readOnlyBefore);
   EXPECT_EQ(Ini(good), kIniAllSi);
-  EXPECT_TRUE(Has(run.err, bad + "/G73.TXT:2: ")) << run.err;
-  EXPECT_TRUE(Has(run.err, readOnly + "/SICONV.INI に書き込めません.\n" + readOnly +
+  EXPECT_TRUE(Has(run.err, In(bad, "G73.TXT") + ":2: ")) << run.err;
+  EXPECT_TRUE(Has(run.err, In(readOnly, "SICONV.INI") + " に書き込めません.\n" + readOnly +
                                ": 変換に失敗しました。\n"))
       << run.err;
   EXPECT_TRUE(Has(run.err, good + ": 変換を終了しました。\n")) << run.err;
@@ -128,13 +128,13 @@ TEST_F(CliConversionTest, FailedFolderIsLeftAsItWasAndTheNextOneConverts) {
 
 TEST_F(CliConversionTest, MissingHeaderIsTheOpenErrorOnOneLine) {
   const std::string s = Survey("s");
-  fs::remove(s + "/G81.HED");
-  const std::string g81 = ReadFile(s + "/G81.TXT");
+  fs::remove(In(s, "G81.HED"));
+  const std::string g81 = ReadFile(In(s, "G81.TXT"));
   const CliRun run = RunCliWith({"to-si", "--quiet", s});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err,
-            "ファイルがオープンできません [" + s + "/G81.HED]\n" + s + ": 変換に失敗しました。\n");
-  EXPECT_EQ(ReadFile(s + "/G81.TXT"), g81);
+  EXPECT_EQ(run.err, "ファイルがオープンできません [" + In(s, "G81.HED") + "]\n" + s +
+                         ": 変換に失敗しました。\n");
+  EXPECT_EQ(ReadFile(In(s, "G81.TXT")), g81);
 }
 
 TEST_F(CliConversionTest, RecursiveRunCountsTheSurveysAndSkipsHiddenFolders) {
@@ -143,17 +143,17 @@ TEST_F(CliConversionTest, RecursiveRunCountsTheSurveysAndSkipsHiddenFolders) {
   Survey("root/a/deep");
   Survey("root/b/c");
   Survey("root/.hidden");
-  fs::create_directories(root + "/empty");
-  const std::map<std::string, std::string> hidden = TreeBytes(root + "/.hidden");
+  fs::create_directories(In(root, "empty"));
+  const std::map<std::string, std::string> hidden = TreeBytes(In(root, ".hidden"));
   const CliRun run = RunCliWith({"to-si", "-r", "--quiet", root});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.err, "");
-  for (const char* s : {"a", "a/deep", "b/c"}) EXPECT_EQ(Ini(root + "/" + s), kIniAllSi) << s;
-  EXPECT_EQ(TreeBytes(root + "/.hidden"), hidden);
-  EXPECT_FALSE(FileExists(root + "/b/SICONV.INI"));
+  for (const char* s : {"a", "a/deep", "b/c"}) EXPECT_EQ(Ini(In(root, s)), kIniAllSi) << s;
+  EXPECT_EQ(TreeBytes(In(root, ".hidden")), hidden);
+  EXPECT_FALSE(FileExists(In(root, "b/SICONV.INI")));
   const CliRun again = RunCliWith({"to-old", "--recursive", root});
   EXPECT_TRUE(Has(again.err, "1/4 " + root + ": 変換を終了しました。\n")) << again.err;
-  EXPECT_TRUE(Has(again.err, "4/4 " + root + "/b/c: 変換を終了しました。\n")) << again.err;
+  EXPECT_TRUE(Has(again.err, "4/4 " + In(root, "b/c") + ": 変換を終了しました。\n")) << again.err;
 }
 
 }  // namespace

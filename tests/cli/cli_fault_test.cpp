@@ -30,8 +30,8 @@ bool Has(const std::string& text, const std::string& part) {
 // The folder's failure line, after one error in the system's text.
 bool ToldOfFailure(const std::string& err, const std::string& folder) {
   const bool systemText = Has(err, "I/O エラー (31)\n") ||
-                          Has(err, "ファイルがオープンできません [" + folder + "/") ||
-                          Has(err, folder + "/SICONV.INI に書き込めません.\n");
+                          Has(err, "ファイルがオープンできません [" + In(folder, "")) ||
+                          Has(err, In(folder, "SICONV.INI") + " に書き込めません.\n");
   return systemText && err.ends_with(folder + ": 変換に失敗しました。\n");
 }
 
@@ -51,7 +51,7 @@ class CliFaultTest : public ::testing::Test {
       io.FailNth(n, io_code::kOther);
       const CliRun run = Run(folder, named, io);
       ASSERT_TRUE(io.FaultFired());
-      const bool unitFileError = Has(run.err, folder + "/SICONV.INI に書き込めません");
+      const bool unitFileError = Has(run.err, In(folder, "SICONV.INI") + " に書き込めません");
       const CommandStates::Verdict verdict =
           states.Judge(folder, ReadUnitTypeFile(folder), unitFileError);
       EXPECT_EQ(verdict.problems, "");
@@ -94,7 +94,7 @@ class CliFaultTest : public ::testing::Test {
 TEST_F(CliFaultTest, FoldersInOldUnits) {
   const std::string source = dir.Path("source");
   CopyExample("old-units", source);
-  WriteFile(source + "/SICONV.INI", kIniAllOld);
+  WriteFile(In(source, "SICONV.INI"), kIniAllOld);
   FailEveryCall(source, {1, 2, 3}, {1, 2, 3});
 }
 
@@ -104,10 +104,10 @@ TEST_F(CliFaultTest, FolderPartlyInSiUnits) {
   const std::string source = dir.Path("source");
   CopyExample("old-units", source);
   for (const char* name : {"G73.TXT", "G73.HED"}) {
-    fs::copy_file(fs::path(SICONV_SOURCE_DIR) / "examples" / "si-units" / name, source + "/" + name,
+    fs::copy_file(fs::path(SICONV_SOURCE_DIR) / "examples" / "si-units" / name, In(source, name),
                   fs::copy_options::overwrite_existing);
   }
-  WriteFile(source + "/SICONV.INI",
+  WriteFile(In(source, "SICONV.INI"),
             "[UNITTYPE]\r\nSI_0=1\r\nSI_1=0\r\nSI_2=0\r\nSI_3=0\r\nSI_4=0\r\nSI_5=0\r\n");
   FailEveryCall(source, {0, 1}, {1});
 }

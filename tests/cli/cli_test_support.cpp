@@ -1,9 +1,11 @@
 #include "tests/cli/cli_test_support.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
 #include "cli/run_cli.h"
+#include "engine/path_separator.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -19,6 +21,11 @@ CliRun RunCliWith(const std::vector<std::string>& args) {
   std::ostringstream err;
   const int code = RunCli(static_cast<int>(words.size()), argv.data(), out, err);
   return {code, out.str(), err.str()};
+}
+
+std::string In(const std::string& folder, std::string name) {
+  std::replace(name.begin(), name.end(), '/', PathSeparator());
+  return folder + PathSeparator() + name;
 }
 
 void CopyExample(const std::string& example, const std::string& folder) {

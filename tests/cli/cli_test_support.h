@@ -15,6 +15,9 @@ struct CliRun {
 // args without the program's name.
 CliRun RunCliWith(const std::vector<std::string>& args);
 
+// name (whose "/" separate folders) in folder, joined with the platform's separator.
+std::string In(const std::string& folder, std::string name);
+
 // Copies examples/<example> of the source tree to folder (created).
 void CopyExample(const std::string& example, const std::string& folder);
 

@@ -10,6 +10,7 @@
 
 #include "engine/io_code.h"
 #include "engine/line_converter.h"
+#include "engine/path_separator.h"
 #include "state/conversion_command.h"
 #include "state/unit_type_file.h"
 #include "tests/support/command_states.h"
@@ -55,7 +56,8 @@ bool UserWasTold(const ConversionRig& rig, const Outcome& outcome) {
   }
   const auto& dialogs = rig.host.errors.dialogs;
   return !outcome.success && dialogs.size() == 1 &&
-         dialogs[0].text.starts_with("ファイルがオープンできません\r\n[" + folder + "/");
+         dialogs[0].text.starts_with("ファイルがオープンできません\r\n[" + folder +
+                                     PathSeparator());
 }
 
 TEST(CommandFaultTest, AFailureAtAnyPlatformCallLeavesFilesAndUnitsAgreeing) {

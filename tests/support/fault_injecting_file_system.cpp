@@ -4,11 +4,20 @@
 
 #include <algorithm>
 
+#include "engine/path_separator.h"
+
 namespace siconv {
 namespace {
 
+// Any separator matches any other, so that a filter written with "/" serves
+// both platforms.
+std::string WithSlashes(std::string path) {
+  std::replace_if(path.begin(), path.end(), IsPathSeparator, '/');
+  return path;
+}
+
 bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
+  return WithSlashes(text).find(WithSlashes(part)) != std::string::npos;
 }
 
 bool PathMatches(const std::string& part, const std::string& path, const std::string& newPath) {

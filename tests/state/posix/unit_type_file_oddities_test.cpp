@@ -1,5 +1,6 @@
 // SICONV.INI files that are not what they seem: a byte-order mark, a pipe, a
-// device, a huge file; a temporary name taken by a link or a pipe.
+// device, a huge file; a temporary name taken by a link or a pipe. POSIX only:
+// most cases need links, FIFOs, permission bits or owners.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -12,7 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // root/{B2, a, a/deep, b/c} hold record files; root/b holds none, .hidden
-// is hidden and a/loop is a link back to root.
+// is hidden and a/loop is a link back to root. POSIX only: the tree needs a
+// link to a folder, and the expected paths are written with "/".
 class SurveyFoldersTest : public ::testing::Test {
  protected:
   SurveyFoldersTest() {
