@@ -36,7 +36,7 @@ void CopyExample(const std::string& example, const std::string& folder) {
 std::map<std::string, std::string> TreeBytes(const std::string& folder) {
   std::map<std::string, std::string> bytes;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file()) {
+    if (entry.is_regular_file() && !IsFolderLockMark(entry.path().filename().string())) {
       bytes[fs::relative(entry.path(), folder).string()] = ReadFile(entry.path().string());
     }
   }

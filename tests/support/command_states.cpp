@@ -33,7 +33,9 @@ FolderFiles DataFilesOf(const std::string& folder) {
   FolderFiles files;
   for (const auto& entry : fs::directory_iterator(folder)) {
     const std::string name = entry.path().filename().string();
-    if (entry.is_regular_file() && name != kUnitFile) files[name] = ReadFile(entry.path().string());
+    if (entry.is_regular_file() && name != kUnitFile && !IsFolderLockMark(name)) {
+      files[name] = ReadFile(entry.path().string());
+    }
   }
   return files;
 }

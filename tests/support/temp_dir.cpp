@@ -70,4 +70,8 @@ bool FileExists(const std::string& path) {
   return fs::exists(fs::symlink_status(path, ec));
 }
 
+bool IsFolderLockMark(const std::string& name) {
+  return name == "SICONV.LCK";
+}
+
 }  // namespace siconv

@@ -26,6 +26,9 @@ void WriteFile(const std::string& path, std::string_view bytes);
 // The file's bytes; throws std::runtime_error when it cannot be read.
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
+// The file that marks a folder lock on Windows; it may stay in a folder and
+// is no survey data.
+bool IsFolderLockMark(const std::string& name);
 // Takes every write permission (on Windows: sets the read-only attribute).
 void MakeReadOnly(const std::string& path);
 // False where this process may write a read-only file all the same (root on
