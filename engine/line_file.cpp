@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/file_access.h"
 #include "engine/file_system.h"
 #include "engine/io_code.h"
-#include "engine/path_separator.h"
 
 namespace siconv {
 namespace {
@@ -26,13 +24,6 @@ int HandleTypeCode(FileHandle file, LineFile::State state) {
   const bool writable = status.kind == FileKind::Regular || status.kind == FileKind::Fifo ||
                         status.kind == FileKind::Device;
   return writable ? 0 : io_code::kNotOpenForWriting;
-}
-
-std::string FolderOf(const std::string& path) {
-  std::size_t end = path.size();
-  while (end > 0 && !IsPathSeparator(path[end - 1])) --end;
-  if (end == 0) return {};
-  return path.substr(0, end == 1 ? 1 : end - 1);
 }
 
 }  // namespace
@@ -193,14 +184,6 @@ int LineFile::MoveTo(const std::string& newName) {
   if (int code = CurrentFileSystem().Rename(name_, newName)) return code;
   name_ = newName;
   return 0;
-}
-
-int LineFile::ReplaceOnto(const std::string& target) {
-  if (state_ != State::Closed) return io_code::kNotBound;
-  if (int code = ReplaceableCode(target)) return code;
-  if (int code = CurrentFileSystem().Replace(name_, target)) return code;
-  name_ = target;
-  return CurrentFileSystem().SyncFolder(FolderOf(target));
 }
 
 }  // namespace siconv

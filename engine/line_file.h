@@ -42,9 +42,6 @@ class LineFile {
   int Remove();
   // Renames the closed file; never replaces an existing file (183).
   int MoveTo(const std::string& newName);
-  // Renames the closed file over target atomically and syncs the folder.
-  // A read-only target is refused with 5 before anything changes.
-  int ReplaceOnto(const std::string& target);
 
   // The status of the open file; the permissions and owner of another file
   // given to the file being written.

@@ -119,8 +119,6 @@ TEST(LineFileOpen, OperationsInTheWrongStateReturnTheLayersOwnCodes) {
       {"Remove unbound", unbound, [](LineFile& f) { return f.Remove(); }, 102},
       {"MoveTo unbound", unbound, [&](LineFile& f) { return f.MoveTo(dir.Path("g")); }, 102},
       {"MoveTo reading", reading, [&](LineFile& f) { return f.MoveTo(dir.Path("g")); }, 102},
-      {"ReplaceOnto writing", writing, [&](LineFile& f) { return f.ReplaceOnto(dir.Path("f")); },
-       102},
       {"Close unbound", unbound, [](LineFile& f) { return f.Close(); }, 103},
       {"Close closed", closed, [](LineFile& f) { return f.Close(); }, 103},
       {"CloseSynced closed", closed, [](LineFile& f) { return f.CloseSynced(); }, 103},

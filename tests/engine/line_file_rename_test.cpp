@@ -8,7 +8,6 @@
 
 #include "engine/io_code.h"
 #include "engine/line_file.h"
-#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -72,58 +71,6 @@ TEST_F(LineFileRename, MoveToTellsAMissingSourceFromAMissingTargetFolder) {
   gone.Bind(dir.Path("gone"));
   EXPECT_EQ(gone.MoveTo(dir.Path("G81.TXT")), io_code::kFileNotFound);
   EXPECT_EQ(Entries(), (std::vector<std::string>{"G73.TXT", "KELDRAN.$$$"}));
-}
-
-TEST_F(LineFileRename, ReplaceOntoReplacesAtomicallyAndSyncsTheFolder) {
-  FaultInjectingFileSystem io;
-  ScopedFileSystem installed(io);
-  ASSERT_EQ(file.ReplaceOnto(original), 0);
-  EXPECT_EQ(file.Name(), original);
-  EXPECT_EQ(ReadFile(original), "new\r\n");
-  EXPECT_EQ(Entries(), std::vector<std::string>{"G73.TXT"});
-
-  std::vector<FsCall> kinds;
-  for (const auto& call : io.Calls()) kinds.push_back(call.kind);
-  EXPECT_EQ(kinds, (std::vector<FsCall>{FsCall::Status, FsCall::Replace, FsCall::SyncFolder}));
-  EXPECT_EQ(io.Calls()[2].path, dir.Path());
-}
-
-TEST_F(LineFileRename, ReplaceOntoCreatesAMissingTarget) {
-  std::string target = dir.Path("G81.HED");
-  ASSERT_EQ(file.ReplaceOnto(target), 0);
-  EXPECT_EQ(ReadFile(target), "new\r\n");
-  EXPECT_FALSE(FileExists(temp));
-}
-
-TEST_F(LineFileRename, ReplaceOntoRefusesAReadOnlyTargetBeforeTouchingAnything) {
-  ::chmod(original.c_str(), 0444);  // refused even for root, who passes access()
-  FaultInjectingFileSystem io;
-  ScopedFileSystem installed(io);
-  EXPECT_EQ(file.ReplaceOnto(original), io_code::kAccessDenied);
-  EXPECT_EQ(io.Count(), io.Count(FsCall::Status));
-  EXPECT_EQ(file.Name(), temp);
-  EXPECT_EQ(ReadFile(temp), "new\r\n");
-  EXPECT_EQ(ReadFile(original), "old\r\n");
-}
-
-TEST_F(LineFileRename, FailedFolderSyncIsReportedAfterTheReplacement) {
-  FaultInjectingFileSystem io;
-  ScopedFileSystem installed(io);
-  io.FailNth(1, io_code::kOther, FsCall::SyncFolder);
-  EXPECT_EQ(file.ReplaceOnto(original), io_code::kOther);
-  EXPECT_EQ(file.Name(), original);
-  EXPECT_EQ(ReadFile(original), "new\r\n");
-  EXPECT_EQ(io.Count(FsCall::SyncFolder), 1);
-}
-
-TEST_F(LineFileRename, FailedRenameLeavesBothFiles) {
-  FaultInjectingFileSystem io;
-  ScopedFileSystem installed(io);
-  io.FailNth(1, io_code::kSharingViolation, FsCall::Replace);
-  EXPECT_EQ(file.ReplaceOnto(original), io_code::kSharingViolation);
-  EXPECT_EQ(file.Name(), temp);
-  EXPECT_EQ(ReadFile(temp), "new\r\n");
-  EXPECT_EQ(ReadFile(original), "old\r\n");
 }
 
 }  // namespace
