@@ -92,12 +92,6 @@ bool MainWindowModel::Convert(int direction, ConversionHost& host) {
   }
   const FolderHold hold(DataFolder());
   RequireUnitsAsRead();
-  // Past its first check the command leaves SICONV.INI saying unitType_,
-  // declared units included; the next comparison is with that.
-  struct Remember {
-    MainWindowModel& model;
-    ~Remember() { model.fileUnits_ = model.unitType_; }
-  } remember{*this};
   ConversionContext ctx{DataFolder(), unitType_, inFile_, outFile_, host};
   const CommandOutcome outcome =
       RunConversionCommand(ctx, direction, quantities, [&](const CommandOutcome& done) {
@@ -131,7 +125,12 @@ void MainWindowModel::MoveConvertedItems(int sourceSide, int destinationSide) {
 
 void MainWindowModel::RequireUnitsAsRead() {
   const UnitTypes units = ReadUnitTypeFile(DataFolder());
-  if (units == fileUnits_) return;
+  // Units the lists already show cannot lead to a second conversion, whoever
+  // wrote them: this window's last command writes unitType_ when it gets so far.
+  if (units == fileUnits_ || units == unitType_) {
+    fileUnits_ = units;
+    return;
+  }
   files_ = FileListModel(DataFolder());
   unitType_ = units;
   fileUnits_ = units;

@@ -90,8 +90,8 @@ class MainWindowModel {
   void RequireUnitsAsRead();
 
   UnitTypes unitType_{};
-  // SICONV.INI as this window last read or wrote it; unitType_ may differ
-  // by the settings dialog's declaration.
+  // SICONV.INI as this window last read it; unitType_ may differ by the
+  // settings dialog's declaration.
   UnitTypes fileUnits_{};
   std::array<QuantityList, 2> lists_;
   ArrowState arrows_;

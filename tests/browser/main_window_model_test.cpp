@@ -140,6 +140,23 @@ TEST_F(MainWindowModelTest, AFolderChangedSinceTheScanIsScannedAgainNotConverted
   EXPECT_EQ(model.List(kSiList).captions, std::vector<std::string>{kSixCaptions[0]});
 }
 
+// A command refused before writing anything leaves SICONV.INI as it was:
+// the next command converts, it does not take the file for another program's.
+TEST_F(MainWindowModelTest, ARefusedCommandDoesNotMistakeItsOwnFolderForChanged) {
+  const std::string ini = root.Path("first/SICONV.INI");
+  WriteFile(ini, "[UNITTYPE]\r\n");
+  fs::permissions(ini, fs::perms::owner_read);
+  model.DeclareUnits({0, 1, 0, 0, 0, 0});
+  model.ListAllQuantities();
+  model.SelectRows(kOldList, {true});
+  RecordingHost host;
+  EXPECT_THROW(model.Convert(1, host), Exception);
+  fs::permissions(ini, fs::perms::owner_read | fs::perms::owner_write);
+  model.SelectRows(kOldList, {true});
+  EXPECT_TRUE(model.Convert(1, host));
+  EXPECT_EQ(model.UnitType(), (UnitTypes{1, 1, 0, 0, 0, 0}));
+}
+
 // Declared units list all six captions and leave the arrows alone; a new
 // folder scan drops the declaration.
 TEST_F(MainWindowModelTest, DeclaredUnitsListAllSixUntilTheNextScan) {
