@@ -110,7 +110,7 @@ void PublishJournal(const std::string& folder, const FolderJournal& journal) {
     CheckIo(file.OpenWrite(OpenMode::CreateNew));
     for (const std::string& line : JournalLines(journal)) CheckIo(file.WriteLine(line));
     CheckIo(file.CloseSynced());
-    CheckIo(CurrentFileSystem().Rename(file.Name(), PathIn(folder, kJournalFileName)));
+    CheckIo(file.MoveTo(PathIn(folder, kJournalFileName)));
   } catch (const Exception&) {
     file.Close();
     file.Remove();
@@ -176,8 +176,12 @@ void CommitQuantity(UnitTypes& unitType, const ConvertedQuantity& converted) {
   try {
     PublishJournal(folder, journal);
   } catch (const Exception&) {
-    RemoveTemporaries(converted);
-    throw;
+    // A rename can take effect and still report a failure (a network
+    // volume's retry); a journal in place names the temporaries, so they stay.
+    if (!IsPresent(PathIn(folder, kJournalFileName), FileKind::Regular)) {
+      RemoveTemporaries(converted);
+      throw;
+    }
   }
   unitType = journal.unitType;
   try {

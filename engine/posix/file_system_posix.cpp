@@ -13,6 +13,7 @@
 #include "engine/file_system.h"
 #include "engine/io_code.h"
 #include "engine/posix/errno_code.h"
+#include "engine/posix/rename_by_link.h"
 
 namespace siconv {
 namespace {
@@ -97,8 +98,8 @@ int OpenFlags(OpenMode mode) {
 void ClassifyEntry(int folderFd, const dirent& entry, FolderEntry& out) {
   struct stat st;
   if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) {
-    out.kind = entry.d_type == DT_REG   ? FileKind::Regular
-               : entry.d_type == DT_DIR ? FileKind::Folder
+    out.kind = entry.d_type == DT_REG    ? FileKind::Regular
+               : entry.d_type == DT_DIR  ? FileKind::Folder
                : entry.d_type == DT_FIFO ? FileKind::Fifo
                : entry.d_type == DT_CHR  ? FileKind::Device
                                          : FileKind::Other;
@@ -110,7 +111,8 @@ void ClassifyEntry(int folderFd, const dirent& entry, FolderEntry& out) {
     out.kind = KindOf(st.st_mode);
     return;
   }
-  out.kind = ::fstatat(folderFd, entry.d_name, &st, 0) == 0 ? KindOf(st.st_mode) : FileKind::Missing;
+  out.kind =
+      ::fstatat(folderFd, entry.d_name, &st, 0) == 0 ? KindOf(st.st_mode) : FileKind::Missing;
 }
 
 struct DirCloser {
@@ -167,8 +169,8 @@ class PosixFileSystem final : public FileSystem {
 
   int Status(const std::string& path, Links links, FileStatus& status) override {
     struct stat st;
-    const int result = links == Links::Follow ? ::stat(path.c_str(), &st)
-                                              : ::lstat(path.c_str(), &st);
+    const int result =
+        links == Links::Follow ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
     if (result != 0) {
       status = FileStatus{};
       return errno == ENOENT || errno == ENOTDIR ? 0 : LastCode(path);
@@ -194,9 +196,9 @@ class PosixFileSystem final : public FileSystem {
   }
 
   int Rename(const std::string& from, const std::string& to) override {
-    const int result =
-        ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
-    return result == 0 ? 0 : RenameCode(from, to);
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return RenameCode(from, to);
+    return RenameByLink(from, to);
   }
 
   int Remove(const std::string& path) override {
@@ -278,6 +280,11 @@ int IoCodeFromErrno(int error, const std::string& path) {
     default:
       return io_code::kOther;
   }
+}
+
+int RenameByLink(const std::string& from, const std::string& to) {
+  if (::link(from.c_str(), to.c_str()) != 0) return RenameCode(from, to);
+  return ::unlink(from.c_str()) == 0 ? 0 : LastCode(from);
 }
 
 FileSystem& PlatformFileSystem() {

@@ -96,6 +96,24 @@ TEST_F(ConversionCommandTest, AFailureAfterTheJournalIsCompletedNowOrByTheNextCo
   }
 }
 
+// A network volume may rename the journal into place and still report a
+// failure: the journal then names the temporaries, and the quantity goes on.
+TEST_F(ConversionCommandTest, AJournalRenamedDespiteAnErrorIsCompleted) {
+  struct RenameThenFail : FaultInjectingFileSystem {
+    int Rename(const std::string& from, const std::string& to) override {
+      FaultInjectingFileSystem::Rename(from, to);
+      return io_code::kOther;
+    }
+  } io;
+  {
+    ScopedFileSystem scope(io);
+    EXPECT_TRUE(Run({0}).success);
+  }
+  EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73Si);
+  EXPECT_EQ(ReadUnitTypeFile(dir.Path()), (UnitTypes{1, 0, 0, 0, 0, 0}));
+  EXPECT_FALSE(FileExists(dir.Path("SICONV.JNL")));
+}
+
 TEST_F(ConversionCommandTest, RecordsTheUnitsEvenWhenNothingWasConverted) {
   EXPECT_TRUE(Run({}).success);
   EXPECT_EQ(Ini(), kIniAllOld);
