@@ -55,7 +55,7 @@ struct Replacement {
   std::string target;
 };
 
-// Both converted files of a quantity, complete and durable, not yet in place.
+// Both converted files of a quantity, their contents durable, not yet in place.
 struct ConvertedQuantity {
   std::string dataFolder;
   int quantity = 0;

@@ -110,6 +110,9 @@ void PublishJournal(const std::string& folder, const FolderJournal& journal) {
     CheckIo(file.OpenWrite(OpenMode::CreateNew));
     for (const std::string& line : JournalLines(journal)) CheckIo(file.WriteLine(line));
     CheckIo(file.CloseSynced());
+    // The temporaries' names must be on disk before a journal names them: a
+    // journal whose temporary is missing counts that file as replaced.
+    CheckIo(CurrentFileSystem().SyncFolder(folder));
     CheckIo(file.MoveTo(PathIn(folder, kJournalFileName)));
   } catch (const Exception&) {
     file.Close();
