@@ -150,14 +150,6 @@ std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int dir
   return converted;
 }
 
-void InstallQuantity(const ConvertedQuantity& converted) {
-  FileSystem& fs = CurrentFileSystem();
-  for (const Replacement& file : converted.replacements) {
-    CheckIo(fs.Replace(file.temporary, file.target));
-  }
-  CheckIo(fs.SyncFolder(converted.dataFolder));
-}
-
 void RemoveTemporaries(const ConvertedQuantity& converted) {
   for (const Replacement& file : converted.replacements) CurrentFileSystem().Remove(file.temporary);
 }

@@ -70,11 +70,6 @@ struct ConvertedQuantity {
 std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int direction,
                                                  int quantity);
 
-// Renames the temporary files over their originals, the record file first,
-// then makes the folder durable. Raises at the first failure and leaves what
-// is not renamed yet.
-void InstallQuantity(const ConvertedQuantity& converted);
-
 // Removes the temporary files that are still there.
 void RemoveTemporaries(const ConvertedQuantity& converted);
 

@@ -1,8 +1,22 @@
 #include "tests/support/direct_install.h"
 
 #include "engine/file_system.h"
+#include "engine/io_code.h"
 
 namespace siconv {
+namespace {
+
+// Renames the temporary files over their originals, the record file first,
+// then makes the folder durable. Raises at the first failure.
+void InstallQuantity(const ConvertedQuantity& converted) {
+  FileSystem& fs = CurrentFileSystem();
+  for (const Replacement& file : converted.replacements) {
+    CheckIo(fs.Replace(file.temporary, file.target));
+  }
+  CheckIo(fs.SyncFolder(converted.dataFolder));
+}
+
+}  // namespace
 
 bool ConvertDirectly(ConversionContext& ctx, int direction, int quantity) {
   return ConvertQuantity(ctx, direction, quantity, [&](const ConvertedQuantity& converted) {
