@@ -21,12 +21,6 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-[[noreturn]] void RaiseLookupError(int code, const std::string& path) {
-  EInOutError error = MakeIoError(code);
-  error.SetPlace(path, 0);
-  throw error;
-}
-
 // Every entry equal to name ignoring case, of any kind, in byte order so that
 // reports do not depend on the order in which the folder lists them. A
 // missing folder has none; opening the name in it then tells what is missing.
@@ -35,7 +29,7 @@ std::vector<std::string> EntriesNamed(const std::string& folder, const std::stri
   const std::string listed = folder.empty() ? "." : folder;
   if (int code = CurrentFileSystem().ListFolder(listed, entries)) {
     if (code == io_code::kFileNotFound || code == io_code::kPathNotFound) return {};
-    RaiseLookupError(code, listed);
+    CheckIoAt(code, listed);
   }
   std::vector<std::string> found;
   for (const FolderEntry& entry : entries) {

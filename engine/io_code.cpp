@@ -30,4 +30,11 @@ void CheckIo(int ioCode) {
   if (ioCode != 0) throw MakeIoError(ioCode);
 }
 
+void CheckIoAt(int ioCode, const std::string& path) {
+  if (ioCode == 0) return;
+  EInOutError error = MakeIoError(ioCode);
+  error.SetPlace(path, 0);
+  throw error;
+}
+
 }  // namespace siconv

@@ -29,5 +29,7 @@ EInOutError MakeIoError(int ioCode);
 
 // Raises MakeIoError(ioCode) for any code but 0.
 void CheckIo(int ioCode);
+// CheckIo with the error naming path.
+void CheckIoAt(int ioCode, const std::string& path);
 
 }  // namespace siconv

@@ -10,11 +10,7 @@ FolderHold::FolderHold(const std::string& dataFolder) {
   FileSystem& fs = CurrentFileSystem();
   const int code = fs.LockFolder(dataFolder, lock_);
   if (code == io_code::kLockViolation) throw FolderInUseError(dataFolder);
-  if (code != 0) {
-    EInOutError error = MakeIoError(code);
-    error.SetPlace(dataFolder, 0);
-    throw error;
-  }
+  CheckIoAt(code, dataFolder);
   try {
     RecoverFolder(dataFolder);
   } catch (const Exception&) {

@@ -115,11 +115,7 @@ UnitTypes ReadUnitTypeFile(const std::string& dataFolder) {
   if (IsMissing(file.code)) return unitType;
   // Guessing "old units" for a file that is there but cannot be read would
   // let the next command scale SI data a second time.
-  if (file.code != 0) {
-    EInOutError error = MakeIoError(file.code);
-    error.SetPlace(path, 0);
-    throw error;
-  }
+  CheckIoAt(file.code, path);
   for (std::size_t k = 0; k < unitType.size(); ++k) {
     unitType[k] = ParseIntegerText(IniValue(file.bytes, kSection, KeyName(k))).value_or(0);
   }
