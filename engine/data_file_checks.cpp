@@ -41,7 +41,7 @@ void RequireReplaceable(std::initializer_list<std::string> paths) {
     if (code == io_code::kAccessDenied) {
       throw EInOutError(FormatText("%s に書き込めません", {path}), code);
     }
-    CheckIo(code);
+    CheckIoAt(code, path);
   }
 }
 

@@ -70,14 +70,14 @@ std::optional<Replacement> ParseReplacement(const std::string& folder,
 
 bool IsPresent(const std::string& path, FileKind kind) {
   FileStatus status;
-  CheckIo(CurrentFileSystem().Status(path, Links::Own, status));
+  CheckIoAt(CurrentFileSystem().Status(path, Links::Own, status), path);
   return kind == FileKind::Missing ? status.kind != FileKind::Missing : status.kind == kind;
 }
 
 // Removes path when it is there; a name that is not there is never removed,
 // so that a read-only medium is no error.
 void RemoveIfPresent(const std::string& path) {
-  if (IsPresent(path, FileKind::Missing)) CheckIo(CurrentFileSystem().Remove(path));
+  if (IsPresent(path, FileKind::Missing)) CheckIoAt(CurrentFileSystem().Remove(path), path);
 }
 
 Exception BrokenJournal(const std::string& folder) {
@@ -90,12 +90,12 @@ std::optional<std::vector<std::string>> ReadJournalLines(const std::string& fold
   file.Bind(PathIn(folder, kJournalFileName));
   const int opened = file.OpenRead();
   if (opened == io_code::kFileNotFound) return std::nullopt;
-  CheckIo(opened);
+  CheckIoAt(opened, file.Name());
   std::vector<std::string> lines;
-  for (bool atEnd = false; CheckIo(file.AtEnd(atEnd)), !atEnd;) {
-    CheckIo(file.ReadLine(lines.emplace_back()));
+  for (bool atEnd = false; CheckIoAt(file.AtEnd(atEnd), file.Name()), !atEnd;) {
+    CheckIoAt(file.ReadLine(lines.emplace_back()), file.Name());
   }
-  CheckIo(file.Close());
+  CheckIoAt(file.Close(), file.Name());
   return lines;
 }
 
@@ -107,13 +107,14 @@ void PublishJournal(const std::string& folder, const FolderJournal& journal) {
   file.Bind(PathIn(folder, kJournalTemporaryName));
   try {
     RemoveIfPresent(file.Name());
-    CheckIo(file.OpenWrite(OpenMode::CreateNew));
-    for (const std::string& line : JournalLines(journal)) CheckIo(file.WriteLine(line));
-    CheckIo(file.CloseSynced());
+    CheckIoAt(file.OpenWrite(OpenMode::CreateNew), file.Name());
+    for (const std::string& line : JournalLines(journal))
+      CheckIoAt(file.WriteLine(line), file.Name());
+    CheckIoAt(file.CloseSynced(), file.Name());
     // The temporaries' names must be on disk before a journal names them: a
     // journal whose temporary is missing counts that file as replaced.
-    CheckIo(CurrentFileSystem().SyncFolder(folder));
-    CheckIo(file.MoveTo(PathIn(folder, kJournalFileName)));
+    CheckIoAt(CurrentFileSystem().SyncFolder(folder), folder);
+    CheckIoAt(file.MoveTo(PathIn(folder, kJournalFileName)), file.Name());
   } catch (const Exception&) {
     file.Close();
     file.Remove();
@@ -126,18 +127,18 @@ void PublishJournal(const std::string& folder, const FolderJournal& journal) {
 void CompleteJournal(const std::string& folder, const FolderJournal& journal) {
   FileSystem& fs = CurrentFileSystem();
   // The journal must be durable before the first original is replaced.
-  CheckIo(fs.SyncFolder(folder));
+  CheckIoAt(fs.SyncFolder(folder), folder);
   for (const Replacement& file : journal.replacements) {
     if (IsPresent(file.temporary, FileKind::Regular)) {
-      CheckIo(fs.Replace(file.temporary, file.target));
+      CheckIoAt(fs.Replace(file.temporary, file.target), file.target);
     }
   }
   // SICONV.INI's own folder fsync makes these renames durable with it; until
   // then the journal, still there, can do them again.
   WriteUnitTypeFile(folder, journal.unitType);
-  CheckIo(fs.Remove(PathIn(folder, kJournalFileName)));
+  CheckIoAt(fs.Remove(PathIn(folder, kJournalFileName)), PathIn(folder, kJournalFileName));
   // The next quantity's temporary files must never meet this journal again.
-  CheckIo(fs.SyncFolder(folder));
+  CheckIoAt(fs.SyncFolder(folder), folder);
 }
 
 }  // namespace

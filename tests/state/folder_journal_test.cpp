@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/io_code.h"
 #include "state/folder_hold.h"
+#include "tests/support/fault_injecting_file_system.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {
@@ -55,6 +57,20 @@ TEST(FolderJournalTest, AJournalOfThisProgramIsCompletedInAnyLetterCase) {
             "[UNITTYPE]\r\nSI_0=0\r\nSI_1=0\r\nSI_2=1\r\nSI_3=1\r\nSI_4=0\r\nSI_5=0\r\n");
   EXPECT_FALSE(FileExists(dir.Path("SICONV.JNL")));
   EXPECT_FALSE(FileExists(dir.Path("KELDRAN.$$$")));
+}
+
+TEST(FolderJournalTest, ARecoveryFailureNamesItsFile) {
+  TempDir dir;
+  WriteFile(dir.Path("KELDRAN.$$$"), "left by a killed run");
+  FaultInjectingFileSystem io;
+  ScopedFileSystem scope(io);
+  io.FailNth(1, io_code::kAccessDenied, FsCall::Remove);
+  try {
+    const FolderHold hold(dir.Path());
+    ADD_FAILURE() << "accepted";
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(e.PlaceFile(), dir.Path("KELDRAN.$$$"));
+  }
 }
 
 }  // namespace
