@@ -13,7 +13,7 @@ FolderHold::FolderHold(const std::string& dataFolder) {
   CheckIoAt(code, dataFolder);
   try {
     RecoverFolder(dataFolder);
-  } catch (const Exception&) {
+  } catch (...) {
     fs.Close(lock_);
     throw;
   }
