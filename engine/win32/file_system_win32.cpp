@@ -247,7 +247,8 @@ class Win32FileSystem final : public FileSystem {
     lock = FileHandle{};
     std::wstring wide;
     if (int code = Widen(folder, wide)) return code;
-    HANDLE handle = CreateFileW(Child(wide, L"SICONV.LCK").c_str(), GENERIC_READ | GENERIC_WRITE,
+    // Read access is all LockFileEx needs, so a read-only SICONV.LCK locks too.
+    HANDLE handle = CreateFileW(Child(wide, L"SICONV.LCK").c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {

@@ -199,8 +199,12 @@ TEST_F(FileSystemWin32Test, FolderLockExcludesASecondLockButNotTheWork) {
   EXPECT_EQ(Names(dir_.Path()), (std::vector<std::string>{"G73.TXT", "SICONV.LCK"}));
   EXPECT_EQ(Fs().Remove(In("G73.TXT")), 0);
   EXPECT_EQ(Fs().Close(lock), 0);
-  ASSERT_EQ(Fs().LockFolder(dir_.Path(), second), 0);
-  EXPECT_EQ(Fs().Close(second), 0);
+  // A user may have made every file of the folder read-only, the mark too.
+  ASSERT_TRUE(SetFileAttributesW(Wide(In("SICONV.LCK")).c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_EQ(Fs().LockFolder(dir_.Path(), lock), 0);
+  EXPECT_EQ(Fs().LockFolder(dir_.Path(), second), io_code::kLockViolation);
+  EXPECT_EQ(Fs().Close(lock), 0);
+  SetFileAttributesW(Wide(In("SICONV.LCK")).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(FileSystemWin32Test, ReplacementTakesOverHiddenAndSystemAttributes) {
