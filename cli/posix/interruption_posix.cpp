@@ -10,6 +10,7 @@ namespace {
 constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
 
 volatile sig_atomic_t requested = 0;
+std::array<struct sigaction, kSignals.size()> previous{};
 
 // Only async-signal-safe calls: the second signal takes its default action.
 extern "C" void OnSignal(int signal) {
@@ -29,11 +30,15 @@ InterruptionHandlers::InterruptionHandlers() {
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (const int signal : kSignals) ::sigaction(signal, &action, nullptr);
+  for (std::size_t i = 0; i < kSignals.size(); ++i) {
+    ::sigaction(kSignals[i], nullptr, &previous[i]);
+    // A signal ignored from the start (nohup, a script's background job) stays ignored.
+    if (previous[i].sa_handler != SIG_IGN) ::sigaction(kSignals[i], &action, nullptr);
+  }
 }
 
 InterruptionHandlers::~InterruptionHandlers() {
-  for (const int signal : kSignals) ::signal(signal, SIG_DFL);
+  for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
 }
 
 bool InterruptRequested() {

@@ -11,20 +11,22 @@
 namespace siconv {
 namespace {
 
-// Sends this process SIGINT as a conversion replaces its first file in a folder.
+// Sends this process a signal as a conversion replaces its first file in a folder.
 class InterruptingFileSystem : public FaultInjectingFileSystem {
  public:
-  explicit InterruptingFileSystem(std::string folder) : folder_(std::move(folder)) {}
+  explicit InterruptingFileSystem(std::string folder, int signal = SIGINT)
+      : folder_(std::move(folder)), signal_(signal) {}
   int Replace(const std::string& from, const std::string& to) override {
     if (!sent_ && to.starts_with(folder_ + "/")) {
       sent_ = true;
-      ::raise(SIGINT);
+      ::raise(signal_);
     }
     return FaultInjectingFileSystem::Replace(from, to);
   }
 
  private:
   std::string folder_;
+  int signal_;
   bool sent_ = false;
 };
 
@@ -48,6 +50,24 @@ TEST(CliInterruptionTest, AFirstSignalStopsAfterTheQuantityUnderWay) {
   // The handlers are gone with the command; the rerun converts the rest.
   EXPECT_EQ(RunCliWith({"to-si", "--quiet", dir.Path("b")}).exitCode, 0);
   EXPECT_EQ(TreeBytes(dir.Path("b")), TreeBytes(dir.Path("a")));
+}
+
+// Under nohup SIGHUP is ignored before the command starts, and stays so.
+TEST(CliInterruptionTest, ASignalIgnoredFromTheStartIsNoInterruption) {
+  TempDir dir;
+  CopyExample("old-units", dir.Path("a"));
+  ::signal(SIGHUP, SIG_IGN);
+  CliRun run;
+  {
+    InterruptingFileSystem io(dir.Path("a"), SIGHUP);
+    ScopedFileSystem scope(io);
+    run = RunCliWith({"to-si", "--quiet", dir.Path("a")});
+  }
+  struct sigaction after {};
+  ::sigaction(SIGHUP, nullptr, &after);
+  ::signal(SIGHUP, SIG_DFL);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(after.sa_handler, SIG_IGN);
 }
 
 }  // namespace
