@@ -27,6 +27,18 @@ TEST_F(WindowTest, StartsWithTheDialogsHiddenAndNothingToConvert) {
   EXPECT_EQ(form->ListBox2->selectionMode(), QAbstractItemView::ExtendedSelection);
 }
 
+// A start folder that cannot be listed is reported once and the next taken;
+// with none left there are no windows rather than a crash.
+TEST_F(WindowTest, StartsOnTheFirstFolderThatCanBeListed) {
+  const std::vector<VolumeRecord> volumes = {{"/", "ext4", "/dev/sda1", "", false}};
+  const auto windows = CreateProgramWindows(
+      errors, {root.Path("gone"), root.Path("gone too"), root.Path()}, volumes);
+  ASSERT_NE(windows, nullptr);
+  EXPECT_EQ(windows->mainForm.Model().Folders().CurrentFolder(), root.Path());
+  EXPECT_EQ(CreateProgramWindows(errors, {root.Path("gone")}, volumes), nullptr);
+  EXPECT_EQ(errors.reports.size(), 2u);
+}
+
 TEST_F(WindowTest, ResizingMovesOnlyTheToolbarAndTheStatusBar) {
   Start();
   const QRect groupBox = form->GroupBox3->geometry();

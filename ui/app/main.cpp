@@ -21,15 +21,11 @@ std::string CurrentFolder() {
 }
 
 // The windows stand on the current folder; one that cannot be listed is
-// reported and the home folder taken instead.
+// reported and the home folder, else the root, taken instead.
 std::unique_ptr<siconv::ProgramWindows> CreateWindows(siconv::ErrorUi& errors) {
-  const std::vector<siconv::VolumeRecord> volumes = siconv::ReadMountedVolumes();
-  try {
-    return std::make_unique<siconv::ProgramWindows>(errors, CurrentFolder(), volumes);
-  } catch (const siconv::Exception& e) {
-    errors.ReportException(e);
-  }
-  return std::make_unique<siconv::ProgramWindows>(errors, QDir::homePath().toStdString(), volumes);
+  return siconv::CreateProgramWindows(
+      errors, {CurrentFolder(), QDir::homePath().toStdString(), QDir::rootPath().toStdString()},
+      siconv::ReadMountedVolumes());
 }
 
 }  // namespace
@@ -45,6 +41,7 @@ int main(int argc, char* argv[]) {
   siconv::QtErrorUi errors(
       siconv::ApplicationTitle(QCoreApplication::applicationFilePath().toStdString()));
   const auto windows = CreateWindows(errors);
+  if (!windows) return 1;
   windows->mainForm.show();
   return QApplication::exec();
 }
