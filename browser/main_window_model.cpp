@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "browser/file_list_model.h"
 #include "engine/number_text.h"
 #include "engine/quantity_catalogue.h"
 #include "state/conversion_command.h"
 #include "state/folder_hold.h"
 #include "state/folder_path.h"
-#include "state/folder_scan.h"
 #include "state/unit_type_file.h"
 
 namespace siconv {
@@ -24,9 +24,7 @@ void QuantityList::Fill(std::vector<std::string> newCaptions) {
 
 MainWindowModel::MainWindowModel(const std::string& startFolder,
                                  const std::vector<VolumeRecord>& volumes)
-    : folders_(startFolder),
-      files_(folders_.CurrentFolder()),
-      volumes_(volumes, folders_.CurrentFolder()) {}
+    : folders_(startFolder), volumes_(volumes, folders_.CurrentFolder()) {}
 
 bool MainWindowModel::OpenFolder(const std::string& path) {
   if (path.empty()) return false;
@@ -34,20 +32,26 @@ bool MainWindowModel::OpenFolder(const std::string& path) {
   if (target == folders_.CurrentFolder()) return false;
   const FolderHold hold(target);
   FolderListModel folders(target);
-  FileListModel files(target);
+  const std::vector<std::string> fileNames = FileListModel(target).Names();
   const UnitTypes units = ReadUnitTypeFile(target);
-  QuantityLists lists = ScanQuantities(files.Names(), units);
   // Nothing below raises: the folder list, the chooser, the data folder and
   // the lists switch together.
   folders_ = std::move(folders);
-  files_ = std::move(files);
   volumes_.FolderChanged(target);
+  TakeScan(fileNames, units);
+  return true;
+}
+
+void MainWindowModel::TakeScan(const std::vector<std::string>& fileNames, const UnitTypes& units) {
   unitType_ = units;
   fileUnits_ = units;
+  FillLists(ScanQuantities(fileNames, units));
+  SetButtonState(-1, 0);
+}
+
+void MainWindowModel::FillLists(QuantityLists lists) {
   lists_[kOldList].Fill(std::move(lists.oldUnits));
   lists_[kSiList].Fill(std::move(lists.siUnits));
-  SetButtonState(-1, 0);
-  return true;
 }
 
 bool MainWindowModel::ChooseVolume(int index) {
@@ -131,20 +135,12 @@ void MainWindowModel::RequireUnitsAsRead() {
     fileUnits_ = units;
     return;
   }
-  files_ = FileListModel(DataFolder());
-  unitType_ = units;
-  fileUnits_ = units;
-  QuantityLists lists = ScanQuantities(files_.Names(), units);
-  lists_[kOldList].Fill(std::move(lists.oldUnits));
-  lists_[kSiList].Fill(std::move(lists.siUnits));
-  SetButtonState(-1, 0);
+  TakeScan(FileListModel(DataFolder()).Names(), units);
   throw Exception(FormatText("%s の単位は他のプログラムが変更しました", {DataFolder()}));
 }
 
 void MainWindowModel::ListAllQuantities() {
-  QuantityLists lists = siconv::ListAllQuantities(unitType_);
-  lists_[kOldList].Fill(std::move(lists.oldUnits));
-  lists_[kSiList].Fill(std::move(lists.siUnits));
+  FillLists(siconv::ListAllQuantities(unitType_));
 }
 
 }  // namespace siconv

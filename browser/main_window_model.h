@@ -2,19 +2,18 @@
 // The main window's rules without a toolkit: the folder it stands on, the
 // unit state, the two caption lists with their selections, which arrow is
 // enabled and the last command's results. A window draws what it holds and
-// hands it the user's acts; every operation either completes or raises and
-// leaves the model as it was.
+// hands it the user's acts.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "browser/file_list_model.h"
 #include "browser/folder_list_model.h"
 #include "browser/volume_chooser.h"
 #include "engine/file_conversion.h"
 #include "engine/line_file.h"
+#include "state/folder_scan.h"
 
 namespace siconv {
 
@@ -44,8 +43,8 @@ class MainWindowModel {
 
   const FolderListModel& Folders() const { return folders_; }
   const VolumeChooser& Volumes() const { return volumes_; }
-  // The hidden file list's folder, the one a command converts in.
-  const std::string& DataFolder() const { return files_.Folder(); }
+  // The folder a command converts in: the folder list's current folder.
+  const std::string& DataFolder() const { return folders_.CurrentFolder(); }
   const UnitTypes& UnitType() const { return unitType_; }
   const QuantityList& List(int side) const { return lists_.at(side); }
   ArrowState Arrows() const { return arrows_; }
@@ -83,10 +82,12 @@ class MainWindowModel {
 
  private:
   FolderListModel folders_;
-  FileListModel files_;
   VolumeChooser volumes_;
+  // The units and lists of a folder scan of the data folder.
+  void TakeScan(const std::vector<std::string>& fileNames, const UnitTypes& units);
+  void FillLists(QuantityLists lists);
   // Raises when another program changed SICONV.INI since this window read
-  // or wrote it, with the lists scanned again.
+  // it, with the lists scanned again.
   void RequireUnitsAsRead();
 
   UnitTypes unitType_{};

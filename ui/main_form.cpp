@@ -88,7 +88,6 @@ void TmainForm::SetDialogs(TFormBorSel& formBorSel, TFormVersion& formVersion) {
   formVersion_ = &formVersion;
 }
 
-// The model starts without ConvertResults.
 void TmainForm::FormCreate() {
   TabbedNotebook1->setCurrentIndex(0);
   for (int page = 0; page < 5; ++page) SetButtonState(-1, page);

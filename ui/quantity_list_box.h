@@ -18,7 +18,6 @@ class QuantityListBox : public QListWidget {
 
   QString Text(int index) const { return item(index)->text(); }
   bool Selected(int index) const { return item(index)->isSelected(); }
-  int SelCount() const { return static_cast<int>(selectedItems().size()); }
 
   // Shows the list's captions and selection; the items are rebuilt only when
   // the captions changed, so the anchor of a range selection stays.
