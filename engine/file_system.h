@@ -56,23 +56,6 @@ struct FileStatus {
 struct FolderEntry {
   std::string name;
   FileKind kind = FileKind::Other;  // after following a link (Missing: dangling)
-  bool isLink = false;
-};
-
-enum class FsCall {
-  Open,
-  Read,
-  Write,
-  Flush,
-  Close,
-  Status,
-  CopyAttributes,
-  Replace,
-  Rename,
-  Remove,
-  ListFolder,
-  LockFolder,
-  SyncFolder,
 };
 
 class FileSystem {

@@ -106,8 +106,7 @@ void ClassifyEntry(int folderFd, const dirent& entry, FolderEntry& out) {
     return;
   }
   if (::fstatat(folderFd, entry.d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) return;
-  out.isLink = S_ISLNK(st.st_mode);
-  if (!out.isLink) {
+  if (!S_ISLNK(st.st_mode)) {
     out.kind = KindOf(st.st_mode);
     return;
   }

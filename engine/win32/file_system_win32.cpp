@@ -12,6 +12,7 @@
 
 #include "engine/file_system.h"
 #include "engine/io_code.h"
+#include "engine/text_fields.h"
 #include "engine/win32/wide_text.h"
 
 namespace siconv {
@@ -111,10 +112,6 @@ class Win32FileSystem final : public FileSystem {
     if (handle == INVALID_HANDLE_VALUE) {
       int code = LastError();
       return code == ERROR_FILE_EXISTS ? io_code::kAlreadyExists : code;
-    }
-    if (mode != OpenMode::ReadExisting && GetFileType(handle) == FILE_TYPE_UNKNOWN) {
-      CloseHandle(handle);
-      return io_code::kNotOpenForWriting;
     }
     file = Wrap(handle);
     return 0;
@@ -297,16 +294,14 @@ class Win32FileSystem final : public FileSystem {
   FolderEntry EntryOf(const std::string& folder, const WIN32_FIND_DATAW& data) {
     FolderEntry entry;
     entry.name = WideToUtf8(data.cFileName);
-    entry.isLink =
+    const bool link =
         (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && IsLinkTag(data.dwReserved0);
-    if (!entry.isLink) {
+    if (!link) {
       entry.kind = KindOfAttributes(data.dwFileAttributes);
       return entry;
     }
-    std::string path = folder;
-    if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
     FileStatus target;
-    Status(path + entry.name, Links::Follow, target);
+    Status(AddBackslash(folder) + entry.name, Links::Follow, target);
     entry.kind = target.kind;
     return entry;
   }

@@ -14,6 +14,23 @@
 
 namespace siconv {
 
+// The FileSystem operations, to name the calls a test records or fails.
+enum class FsCall {
+  Open,
+  Read,
+  Write,
+  Flush,
+  Close,
+  Status,
+  CopyAttributes,
+  Replace,
+  Rename,
+  Remove,
+  ListFolder,
+  LockFolder,
+  SyncFolder,
+};
+
 class FaultInjectingFileSystem : public FileSystem {
  public:
   // The exit status of a process ended by CrashAt.
