@@ -1,6 +1,6 @@
 #pragma once
-// Whether a file may be replaced. The superuser passes every permission check,
-// so a file without any write bit counts as read-only for everybody.
+// Whether a file may be replaced: not read-only as the file system's Status
+// tells it (on POSIX also for the superuser).
 #include <string>
 
 namespace siconv {

@@ -62,7 +62,7 @@ class LineFile {
   std::string name_;
   State state_ = State::Unbound;
   FileHandle file_;
-  // The block's bytes on the heap, allocated once per file and never cleared:
+  // The block's bytes on the heap, allocated once per LineFile and never cleared:
   // a short file touches only the pages that it fills.
   struct Buffer {
     std::unique_ptr<char[]> bytes{new char[kBufferSize]};

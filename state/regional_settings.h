@@ -1,7 +1,7 @@
 #pragma once
 // The program-wide decimal separator, taken from the user's regional settings
-// through the C library's locale data, so that neither the engine nor the
-// command line needs a toolkit to learn it.
+// (the C library's locale data on POSIX, the user's locale on Windows), so
+// that neither the engine nor the command line needs a toolkit to learn it.
 #include <string>
 #include <string_view>
 
@@ -12,10 +12,10 @@ namespace siconv {
 // files' comma, else '.'.
 char DecimalSeparatorFor(std::string_view decimalPoint);
 
-// The decimal point of the named locale in the C library's locale data; the
-// empty name stands for the locale that the environment chooses for numbers
-// (LC_ALL, LC_NUMERIC, LANG). The process's own locale is not touched. "."
-// when the C library has no such locale.
+// The decimal point of the named locale; the empty name stands for the
+// user's choice for numbers (on POSIX the environment's LC_ALL, LC_NUMERIC,
+// LANG). The process's own locale is not touched. "." when there is no such
+// locale.
 std::string LocaleDecimalPoint(const std::string& localeName);
 
 // Sets DecimalSeparator from the environment's regional settings.

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/data_file_checks.h"
-#include "engine/file_access.h"
 #include "engine/file_system.h"
 #include "engine/io_code.h"
 #include "engine/number_text.h"
@@ -146,10 +145,9 @@ void WriteUnitTypeFile(const std::string& dataFolder, const UnitTypes& unitType)
 
 bool CanWriteUnitTypeFile(const std::string& dataFolder) {
   const std::optional<std::string> path = LookUpUnitTypeFile(dataFolder);
-  if (!path || ReplaceableCode(*path) != 0) return false;
   FileStatus file;
-  if (CurrentFileSystem().Status(*path, Links::Follow, file) != 0 ||
-      (file.kind != FileKind::Missing && file.kind != FileKind::Regular)) {
+  if (!path || CurrentFileSystem().Status(*path, Links::Follow, file) != 0 ||
+      (file.kind != FileKind::Missing && (file.kind != FileKind::Regular || file.readOnly))) {
     return false;
   }
   // Creating the temporary file and renaming it need a writable folder.
