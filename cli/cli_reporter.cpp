@@ -19,13 +19,15 @@ void AppendHex(std::string& out, unsigned char b) {
 }
 
 // Control characters of data files (C0, DEL, and C1 as UTF-8) never reach
-// the terminal raw.
+// the terminal raw; a C1 keeps both its bytes, which in a raw CP932 folder
+// name are two characters.
 std::string Escaped(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
     const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
     if (b == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      AppendHex(out, b);
       AppendHex(out, next);
       ++i;
     } else if (b < 0x20 || b == 0x7F) {
