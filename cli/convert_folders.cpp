@@ -37,7 +37,9 @@ bool ConvertFolders(const std::vector<std::string>& folders, const ConversionReq
       reporter.Error(line);
     }
   }
-  if (request.dryRun) reporter.Note("dry run: nothing was written");
+  // The folder hold may still have completed a run that was cut off: that
+  // finishes the earlier run's conversion, none of this one's.
+  if (request.dryRun) reporter.Note("dry run: nothing was converted");
   return allDone;
 }
 
