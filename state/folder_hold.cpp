@@ -5,6 +5,13 @@
 #include "state/folder_journal.h"
 
 namespace siconv {
+namespace {
+
+Exception FolderInUseError(const std::string& dataFolder) {
+  return Exception(FormatText("%s は他のプログラムが使用中です", {dataFolder}));
+}
+
+}  // namespace
 
 FolderHold::FolderHold(const std::string& dataFolder) {
   FileSystem& fs = CurrentFileSystem();
@@ -21,10 +28,6 @@ FolderHold::FolderHold(const std::string& dataFolder) {
 
 FolderHold::~FolderHold() {
   CurrentFileSystem().Close(lock_);
-}
-
-Exception FolderInUseError(const std::string& dataFolder) {
-  return Exception(FormatText("%s は他のプログラムが使用中です", {dataFolder}));
 }
 
 }  // namespace siconv

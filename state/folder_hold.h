@@ -8,15 +8,15 @@
 // when the process ends, however it ends.
 #include <string>
 
-#include "engine/exceptions.h"
 #include "engine/file_system.h"
 
 namespace siconv {
 
 class FolderHold {
  public:
-  // Raises FolderInUseError when another process holds the folder, and what
-  // RecoverFolder raises; the lock is released again then.
+  // Raises "%s は他のプログラムが使用中です" naming the folder when another
+  // process holds it, and what RecoverFolder raises; the lock is released
+  // again then.
   explicit FolderHold(const std::string& dataFolder);
   ~FolderHold();
   FolderHold(const FolderHold&) = delete;
@@ -25,8 +25,5 @@ class FolderHold {
  private:
   FileHandle lock_;
 };
-
-// "%s は他のプログラムが使用中です" with the folder.
-Exception FolderInUseError(const std::string& dataFolder);
 
 }  // namespace siconv

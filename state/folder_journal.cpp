@@ -1,12 +1,14 @@
 #include "state/folder_journal.h"
 
 #include <algorithm>
+#include <optional>
 #include <sstream>
 
 #include "engine/file_system.h"
 #include "engine/io_code.h"
 #include "engine/line_file.h"
 #include "engine/number_text.h"
+#include "engine/path_separator.h"
 #include "engine/quantity_catalogue.h"
 #include "engine/text_fields.h"
 #include "state/integer_text.h"
@@ -26,8 +28,8 @@ std::string PathIn(const std::string& folder, const std::string& name) {
 }
 
 std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+  const auto separator = std::find_if(path.rbegin(), path.rend(), IsPathSeparator);
+  return std::string(separator.base(), path.end());
 }
 
 std::vector<std::string> Words(const std::string& line) {
@@ -68,16 +70,17 @@ std::optional<Replacement> ParseReplacement(const std::string& folder,
   return Replacement{PathIn(folder, words[1]), PathIn(folder, words[2])};
 }
 
-bool IsPresent(const std::string& path, FileKind kind) {
+// What is at path, a link not followed.
+FileKind KindAt(const std::string& path) {
   FileStatus status;
   CheckIoAt(CurrentFileSystem().Status(path, Links::Own, status), path);
-  return kind == FileKind::Missing ? status.kind != FileKind::Missing : status.kind == kind;
+  return status.kind;
 }
 
 // Removes path when it is there; a name that is not there is never removed,
 // so that a read-only medium is no error.
 void RemoveIfPresent(const std::string& path) {
-  if (IsPresent(path, FileKind::Missing)) CheckIoAt(CurrentFileSystem().Remove(path), path);
+  if (KindAt(path) != FileKind::Missing) CheckIoAt(CurrentFileSystem().Remove(path), path);
 }
 
 Exception BrokenJournal(const std::string& folder) {
@@ -122,6 +125,25 @@ void PublishJournal(const std::string& folder, const FolderJournal& journal) {
   }
 }
 
+// Nothing for lines that are not a journal of this program (replacements
+// only of its temporary files onto record and header files of the folder).
+std::optional<FolderJournal> ParseJournal(const std::string& dataFolder,
+                                          const std::vector<std::string>& lines) {
+  if (lines.size() < 3 || lines.front() != kFirstLine || lines.back() != kLastLine) {
+    return std::nullopt;
+  }
+  FolderJournal journal;
+  const std::optional<UnitTypes> units = ParseUnits(Words(lines[1]));
+  if (!units) return std::nullopt;
+  journal.unitType = *units;
+  for (std::size_t i = 2; i + 1 < lines.size(); ++i) {
+    const std::optional<Replacement> file = ParseReplacement(dataFolder, Words(lines[i]));
+    if (!file) return std::nullopt;
+    journal.replacements.push_back(*file);
+  }
+  return journal;
+}
+
 // Renames whatever temporary file is still there, then records the units
 // and removes the journal; every step may be done again after a crash.
 void CompleteJournal(const std::string& folder, const FolderJournal& journal) {
@@ -129,7 +151,7 @@ void CompleteJournal(const std::string& folder, const FolderJournal& journal) {
   // The journal must be durable before the first original is replaced.
   CheckIoAt(fs.SyncFolder(folder), folder);
   for (const Replacement& file : journal.replacements) {
-    if (IsPresent(file.temporary, FileKind::Regular)) {
+    if (KindAt(file.temporary) == FileKind::Regular) {
       CheckIoAt(fs.Replace(file.temporary, file.target), file.target);
     }
   }
@@ -156,23 +178,6 @@ std::vector<std::string> JournalLines(const FolderJournal& journal) {
   return lines;
 }
 
-std::optional<FolderJournal> ParseJournal(const std::string& dataFolder,
-                                          const std::vector<std::string>& lines) {
-  if (lines.size() < 3 || lines.front() != kFirstLine || lines.back() != kLastLine) {
-    return std::nullopt;
-  }
-  FolderJournal journal;
-  const std::optional<UnitTypes> units = ParseUnits(Words(lines[1]));
-  if (!units) return std::nullopt;
-  journal.unitType = *units;
-  for (std::size_t i = 2; i + 1 < lines.size(); ++i) {
-    const std::optional<Replacement> file = ParseReplacement(dataFolder, Words(lines[i]));
-    if (!file) return std::nullopt;
-    journal.replacements.push_back(*file);
-  }
-  return journal;
-}
-
 void CommitQuantity(UnitTypes& unitType, const ConvertedQuantity& converted) {
   const std::string& folder = converted.dataFolder;
   FolderJournal journal{unitType, {converted.replacements.begin(), converted.replacements.end()}};
@@ -182,7 +187,7 @@ void CommitQuantity(UnitTypes& unitType, const ConvertedQuantity& converted) {
   } catch (const Exception&) {
     // A rename can take effect and still report a failure (a network
     // volume's retry); a journal in place names the temporaries, so they stay.
-    if (!IsPresent(PathIn(folder, kJournalFileName), FileKind::Regular)) {
+    if (KindAt(PathIn(folder, kJournalFileName)) != FileKind::Regular) {
       RemoveTemporaries(converted);
       throw;
     }

@@ -7,7 +7,6 @@
 // finds a journal (the next command on the folder) completes it the same way.
 // A journal covers one quantity, so at most one quantity is ever pending and
 // the temporary names can be used again by the next one.
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,11 +34,7 @@ void CommitQuantity(UnitTypes& unitType, const ConvertedQuantity& converted);
 // with "%s が壊れています" for a journal that is not one this program wrote.
 void RecoverFolder(const std::string& dataFolder);
 
-// The journal's lines, and back; nothing for lines that are not a journal
-// of this program (replacements only of its temporary files onto record and
-// header files of the folder).
+// The journal's lines as written to SICONV.JNL.
 std::vector<std::string> JournalLines(const FolderJournal& journal);
-std::optional<FolderJournal> ParseJournal(const std::string& dataFolder,
-                                          const std::vector<std::string>& lines);
 
 }  // namespace siconv
