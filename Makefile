@@ -1,7 +1,8 @@
 # Entry points: `make run` starts the program on the bundled examples,
 # `make test` installs what is missing, builds and runs every test, the
-# Windows test programs under Wine included; `make windows` makes the zip of
-# siconv-cli for Windows in dist/.
+# Windows test programs under Wine and the packages as installed included;
+# `make package` makes the Debian packages and `make windows` the zip of
+# siconv-cli for Windows, in dist/.
 BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
@@ -28,6 +29,7 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@bash scripts/test-deb-packages $(BUILD)
 	@$(MAKE) --no-print-directory windows-test
 
 windows-configure: deps
@@ -53,7 +55,8 @@ fuzz: deps
 	@bash fuzz/run-fuzzers
 
 package: build
-	@cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist
+	@bash scripts/check-packages dist/siconv*_$(VERSION)_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(WINDOWS_BUILD) dist
