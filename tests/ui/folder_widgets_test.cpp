@@ -7,6 +7,7 @@
 #include "engine/io_code.h"
 #include "tests/support/fault_injecting_file_system.h"
 #include "tests/ui/window_test_support.h"
+#include "ui/qt_error_ui.h"
 
 namespace siconv {
 namespace {
@@ -142,6 +143,27 @@ TEST_F(FolderWidgetsTest, AVolumeThatCannotBeEnteredIsReportedAndChangesNothing)
   EXPECT_EQ(form->DriveComboBox->currentIndex(), 0);
   EXPECT_EQ(form->ListBox1->count(), 6);
   EXPECT_EQ(Scans(), scans);
+}
+
+// The report names the folder an error concerns on a second line: a
+// subfolder that cannot be listed, the current folder renamed away.
+TEST_F(FolderWidgetsTest, TheReportNamesTheFolderOfAnError) {
+  std::filesystem::create_directory(root.Path("data/sub"));
+  Start();
+  OpenFolder("data");
+  io.SetPathFilter("data/sub");
+  io.FailNth(1, io_code::kAccessDenied, FsCall::ListFolder);
+  OpenFolder("sub");
+  std::filesystem::rename(root.Path("data"), root.Path("moved"));
+  ClickItem(*form->ListBox1, 0);
+  PressToSi();
+  QStringList shown;
+  for (const Exception& e : errors.exceptions) {
+    shown << MakeExceptionReport(e, "Siconv", nullptr)->text();
+  }
+  const QString data = QString::fromStdString(root.Path("data"));
+  EXPECT_EQ(shown, (QStringList{"ファイルへのアクセスが拒否されました.\n" + data + "/sub",
+                                "ファイルが見つかりません.\n" + data}));
 }
 
 }  // namespace
