@@ -47,6 +47,8 @@ void TmainForm::SetUpControls() {
   // they are (49) and the client controls below keep their window places.
   CoolBar1->widgetForAction(SpeedButton1)->setFixedSize(kToolButtonSize - QSize(1, 0));
   CoolBar1->widgetForAction(SpeedButton2)->setFixedSize(kToolButtonSize);
+  // Return presses the focused push button, as Space does.
+  for (QPushButton* button : {BitBtn1, BitBtn2, BitBtnBorSet}) button->setAutoDefault(true);
   StatusBar->setFixedHeight(kStatusBarHeight);
   statusPanel_ = new StatusPanel(*StatusBar);
   DirectoryListBox->ShowItems(model_.Folders());
