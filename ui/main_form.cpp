@@ -38,7 +38,6 @@ TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
 }
 
 void TmainForm::SetUpControls() {
-  setFont(ProportionalGothic(12));
   DriveComboBox->setFont(FixedGothic(13));
   DirectoryListBox->setFont(FixedGothic(13));
   // The layout overlaps the two 65-pixel buttons by one column (at 0 and
@@ -53,6 +52,7 @@ void TmainForm::SetUpControls() {
   statusPanel_ = new StatusPanel(*StatusBar);
   DirectoryListBox->ShowItems(model_.Folders());
   DriveComboBox->ShowVolumes(model_.Volumes().Items(), model_.Volumes().CurrentIndex());
+  SetControlFonts(*this, ProportionalGothic(12));
 }
 
 void TmainForm::ConnectHandlers() {
