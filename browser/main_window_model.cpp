@@ -45,6 +45,7 @@ bool MainWindowModel::OpenFolder(const std::string& path) {
 void MainWindowModel::TakeScan(const std::vector<std::string>& fileNames, const UnitTypes& units) {
   unitType_ = units;
   fileUnits_ = units;
+  writtenUnits_ = units;
   FillLists(ScanQuantities(fileNames, units));
   SetButtonState(-1, 0);
 }
@@ -96,6 +97,12 @@ bool MainWindowModel::Convert(int direction, ConversionHost& host) {
   }
   const FolderHold hold(DataFolder());
   RequireUnitsAsRead();
+  // However the command ends, SICONV.INI holds UnitType as it leaves it, or,
+  // when it failed before writing, what the file held before.
+  struct NoteWritten {
+    MainWindowModel& model;
+    ~NoteWritten() { model.writtenUnits_ = model.unitType_; }
+  } noteWritten{*this};
   ConversionContext ctx{DataFolder(), unitType_, inFile_, outFile_, host};
   const CommandOutcome outcome =
       RunConversionCommand(ctx, direction, quantities, [&](const CommandOutcome& done) {
@@ -130,8 +137,9 @@ void MainWindowModel::MoveConvertedItems(int sourceSide, int destinationSide) {
 void MainWindowModel::RequireUnitsAsRead() {
   const UnitTypes units = ReadUnitTypeFile(DataFolder());
   // Units the lists already show cannot lead to a second conversion, whoever
-  // wrote them: this window's last command writes unitType_ when it gets so far.
-  if (units == fileUnits_ || units == unitType_) {
+  // wrote them; what this window's last command wrote is its own, also when a
+  // declaration has changed unitType_ since.
+  if (units == fileUnits_ || units == writtenUnits_ || units == unitType_) {
     fileUnits_ = units;
     return;
   }

@@ -94,6 +94,9 @@ class MainWindowModel {
   // SICONV.INI as this window last read it; unitType_ may differ by the
   // settings dialog's declaration.
   UnitTypes fileUnits_{};
+  // UnitType as this window's last command left it, which that command wrote
+  // unless it failed first.
+  UnitTypes writtenUnits_{};
   std::array<QuantityList, 2> lists_;
   ArrowState arrows_;
   std::optional<std::vector<std::uint8_t>> convertResults_;

@@ -39,11 +39,9 @@ std::string Escaped(std::string_view text) {
   return out;
 }
 
-// Nothing when the message names the file itself.
 std::string Place(const Exception& e) {
-  if (e.PlaceFile().empty() || e.Message().find(e.PlaceFile()) != std::string::npos) return "";
-  const std::string line = e.PlaceLine() > 0 ? ":" + std::to_string(e.PlaceLine()) : "";
-  return e.PlaceFile() + line + ": ";
+  const std::string place = ExceptionPlace(e);
+  return place.empty() ? "" : place + ": ";
 }
 
 }  // namespace

@@ -30,6 +30,17 @@ std::string ReportExceptionText(std::string_view message) {
   return text;
 }
 
+std::string ExceptionPlace(const Exception& e) {
+  if (e.PlaceFile().empty() || e.Message().find(e.PlaceFile()) != std::string::npos) return "";
+  const std::string line = e.PlaceLine() > 0 ? ":" + std::to_string(e.PlaceLine()) : "";
+  return e.PlaceFile() + line;
+}
+
+std::string ExceptionReportText(const Exception& e) {
+  const std::string place = ExceptionPlace(e);
+  return ReportExceptionText(e.Message()) + (place.empty() ? "" : "\n" + place);
+}
+
 std::string ApplicationTitle(std::string_view executablePath) {
   std::string_view name = executablePath.substr(executablePath.rfind('/') + 1);
   std::string title(name.substr(0, name.find('.')));

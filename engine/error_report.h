@@ -13,6 +13,14 @@ namespace siconv {
 // multi-byte character taken whole) compares above "." byte by byte.
 std::string ReportExceptionText(std::string_view message);
 
+// The file or folder an error concerns, with ":line" when a line is known;
+// empty when the error names no place or its message names it already.
+std::string ExceptionPlace(const Exception& e);
+
+// The window's report: the message under the period rule, and the place of
+// the error on a second line when there is one.
+std::string ExceptionReportText(const Exception& e);
+
 // The executable's file name cut before its first ".", every character after
 // the first in lower case: "/usr/bin/siconv" gives "Siconv".
 std::string ApplicationTitle(std::string_view executablePath);

@@ -7,7 +7,7 @@ namespace siconv {
 
 FolderEntries ReadFolderEntries(const std::string& folder) {
   std::vector<FolderEntry> listed;
-  CheckIo(CurrentFileSystem().ListFolder(folder, listed));
+  CheckIoAt(CurrentFileSystem().ListFolder(folder, listed), folder);
   FolderEntries entries;
   for (const FolderEntry& entry : listed) {
     if (entry.name[0] == '.') continue;

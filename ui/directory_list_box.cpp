@@ -1,7 +1,9 @@
 #include "ui/directory_list_box.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "browser/folder_display_name.h"
 
@@ -19,9 +21,29 @@ class IndentDelegate : public QStyledItemDelegate {
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, Shifted(option, index), index);
+  }
+
+  // A name cut short shows whole in a tooltip; elsewhere the list's own hint.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override {
+    if (!index.isValid() || event->type() != QEvent::ToolTip) return false;
+    QStyleOptionViewItem shifted = Shifted(option, index);
+    initStyleOption(&shifted, index);
+    const QStyle* style = view->style();
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const int room = style->subElementRect(QStyle::SE_ItemViewItemText, &shifted, view).width();
+    if (shifted.fontMetrics.horizontalAdvance(shifted.text) + margins <= room) return false;
+    QToolTip::showText(event->globalPos(), shifted.text, view);
+    return true;
+  }
+
+ private:
+  static QStyleOptionViewItem Shifted(const QStyleOptionViewItem& option,
+                                      const QModelIndex& index) {
     QStyleOptionViewItem shifted(option);
     shifted.rect.setLeft(option.rect.left() + index.data(kDepthRole).toInt() * kIndentStep);
-    QStyledItemDelegate::paint(painter, shifted, index);
+    return shifted;
   }
 };
 
@@ -57,6 +79,7 @@ void DirectoryListBox::ShowItems(const FolderListModel& model) {
     item->setSizeHint(QSize(0, kItemHeight));
   }
   setCurrentRow(model.CurrentItemIndex());
+  setToolTip(QString::fromStdString(FolderDisplayName(model.CurrentFolder())));
 }
 
 void DirectoryListBox::keyPressEvent(QKeyEvent* event) {

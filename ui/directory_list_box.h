@@ -2,7 +2,7 @@
 // The folder list: the items of a FolderListModel with their folder icons,
 // indented by depth, the current folder highlighted. A double-click or Enter
 // asks for a move (openRequested); a click or the arrow keys only move the
-// highlight.
+// highlight. Its hint is the whole path of the folder it stands on.
 #include <QListWidget>
 
 #include "browser/folder_list_model.h"

@@ -1,13 +1,23 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 namespace siconv {
 namespace {
 
+// One family, the first installed: a family list, or a name that is not
+// installed, lets the font system draw Latin text in its default font.
 QFont FirstInstalled(const QStringList& families, int pixelSize) {
+  const QStringList installed = QFontDatabase::families();
   QFont font;
-  font.setFamilies(families);
+  for (const QString& family : families) {
+    if (installed.contains(family)) {
+      font.setFamily(family);
+      break;
+    }
+  }
   font.setPixelSize(pixelSize);
   return font;
 }
@@ -26,6 +36,13 @@ QFont FixedGothic(int pixelSize) {
       {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("VL Gothic"),
        QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("IPAGothic")},
       pixelSize);
+}
+
+void SetControlFonts(QWidget& window, const QFont& font) {
+  window.setFont(font);
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    if (!control->testAttribute(Qt::WA_SetFont)) control->setFont(font);
+  }
 }
 
 }  // namespace siconv

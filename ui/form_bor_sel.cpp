@@ -1,5 +1,7 @@
 #include "ui/form_bor_sel.h"
 
+#include <QProxyStyle>
+#include <QRadioButton>
 #include <array>
 
 #include "engine/quantity_catalogue.h"
@@ -30,11 +32,29 @@ constexpr std::array<UnitRow, kQuantityCount> kRows{{
     {&Layout::RadioButton11, &Layout::RadioButton12},
 }};
 
+// The style's gap between a radio circle and its caption would let "kN/m2"
+// reach the edge of its 57-pixel button; a Windows radio button leaves less.
+class NarrowCaptionGap : public QProxyStyle {
+ public:
+  explicit NarrowCaptionGap(QObject* owner) { setParent(owner); }
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_RadioButtonLabelSpacing) return kCaptionGap;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+
+ private:
+  static constexpr int kCaptionGap = 3;
+};
+
 }  // namespace
 
 TFormBorSel::TFormBorSel(TmainForm& mainForm) : QDialog(&mainForm), mainForm_(mainForm) {
   setupUi(this);
-  setFont(ProportionalGothic(12));
+  SetControlFonts(*this, ProportionalGothic(12));
+  auto* narrow = new NarrowCaptionGap(this);
+  for (QRadioButton* radio : findChildren<QRadioButton*>()) radio->setStyle(narrow);
   setFixedSize(kClientSize);
   PlaceCentred(*this, kClientSize);
   ErrorUi& errors = mainForm.Errors();

@@ -1,5 +1,7 @@
 #include "ui/form_version.h"
 
+#include <QKeyEvent>
+
 #include "ui/fonts.h"
 #include "ui/guarded_handler.h"
 #include "ui/window_placement.h"
@@ -18,6 +20,11 @@ TFormVersion::TFormVersion(ErrorUi& errors, QWidget* parent) : QDialog(parent) {
   setFixedSize(kClientSize);
   PlaceCentred(*this, kClientSize);
   ConnectGuarded(Button1, &QPushButton::clicked, this, errors, [this] { Button1Click(); });
+}
+
+void TFormVersion::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) return;
+  QDialog::keyPressEvent(event);
 }
 
 }  // namespace siconv

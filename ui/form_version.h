@@ -13,6 +13,10 @@ class TFormVersion : public QDialog, public Ui::FormVersionLayout {
  public:
   TFormVersion(ErrorUi& errors, QWidget* parent);
 
+ protected:
+  // The dialog has no cancel button: Escape does not close it.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void Button1Click() { close(); }
 };

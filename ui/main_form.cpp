@@ -38,7 +38,6 @@ TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
 }
 
 void TmainForm::SetUpControls() {
-  setFont(ProportionalGothic(12));
   DriveComboBox->setFont(FixedGothic(13));
   DirectoryListBox->setFont(FixedGothic(13));
   // The layout overlaps the two 65-pixel buttons by one column (at 0 and
@@ -47,10 +46,13 @@ void TmainForm::SetUpControls() {
   // they are (49) and the client controls below keep their window places.
   CoolBar1->widgetForAction(SpeedButton1)->setFixedSize(kToolButtonSize - QSize(1, 0));
   CoolBar1->widgetForAction(SpeedButton2)->setFixedSize(kToolButtonSize);
+  // Return presses the focused push button, as Space does.
+  for (QPushButton* button : {BitBtn1, BitBtn2, BitBtnBorSet}) button->setAutoDefault(true);
   StatusBar->setFixedHeight(kStatusBarHeight);
   statusPanel_ = new StatusPanel(*StatusBar);
   DirectoryListBox->ShowItems(model_.Folders());
   DriveComboBox->ShowVolumes(model_.Volumes().Items(), model_.Volumes().CurrentIndex());
+  SetControlFonts(*this, ProportionalGothic(12));
 }
 
 void TmainForm::ConnectHandlers() {

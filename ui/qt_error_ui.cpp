@@ -10,7 +10,7 @@ namespace siconv {
 std::unique_ptr<QMessageBox> MakeExceptionReport(const Exception& e, const std::string& title,
                                                  QWidget* owner) {
   auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QString::fromStdString(title),
-                                           QString::fromStdString(ReportExceptionText(e.Message())),
+                                           QString::fromStdString(ExceptionReportText(e)),
                                            QMessageBox::Ok, owner);
   box->setTextFormat(Qt::PlainText);
   return box;

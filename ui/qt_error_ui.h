@@ -10,8 +10,9 @@
 
 namespace siconv {
 
-// The exception report: the message under the period rule, captioned with the
-// application's title, one OK button and the error icon.
+// The exception report: the message under the period rule and the file or
+// folder it concerns, captioned with the application's title, one OK button
+// and the error icon.
 std::unique_ptr<QMessageBox> MakeExceptionReport(const Exception& e, const std::string& title,
                                                  QWidget* owner);
 

@@ -8,7 +8,7 @@
 namespace siconv {
 namespace {
 
-constexpr int kItemHeight = 14;
+constexpr int kItemHeight = 12;
 
 }  // namespace
 

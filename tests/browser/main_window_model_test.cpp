@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "engine/exceptions.h"
+#include "state/unit_type_file.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 
@@ -155,6 +156,26 @@ TEST_F(MainWindowModelTest, ARefusedCommandDoesNotMistakeItsOwnFolderForChanged)
   model.SelectRows(kOldList, {true});
   EXPECT_TRUE(model.Convert(1, host));
   EXPECT_EQ(model.UnitType(), (UnitTypes{1, 1, 0, 0, 0, 0}));
+}
+
+// The window's own conversion rewrote SICONV.INI: a declaration made after it
+// reaches the file with the next command, and a later change by another
+// program is still caught.
+TEST_F(MainWindowModelTest, ADeclarationAfterAConversionIsWrittenByTheNextCommand) {
+  RecordingHost host;
+  model.SelectRows(kOldList, {true});
+  ASSERT_TRUE(model.Convert(1, host));
+  model.DeclareUnits({1, 1, 0, 0, 0, 0});
+  model.ListAllQuantities();
+  model.SelectRows(kOldList, {true});
+  ASSERT_EQ(model.List(kOldList).captions.front(), kSixCaptions[2]);
+  EXPECT_TRUE(model.Convert(1, host));
+  EXPECT_EQ(ReadUnitTypeFile(root.Path("first")), (UnitTypes{1, 1, 1, 0, 0, 0}));
+
+  WriteFile(root.Path("first/SICONV.INI"), "[UNITTYPE]\r\nSI_3=1\r\n");
+  model.SelectRows(kOldList, {true});
+  EXPECT_THROW(model.Convert(1, host), Exception);
+  EXPECT_EQ(model.UnitType(), (UnitTypes{0, 0, 0, 1, 0, 0}));
 }
 
 // Declared units list all six captions and leave the arrows alone; a new

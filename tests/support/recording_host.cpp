@@ -10,6 +10,7 @@ int RecordingErrorUi::RunMessageDialog(const std::string& text, int kind, std::u
 
 void RecordingErrorUi::ReportException(const Exception& e) {
   reports.push_back(e.Message());
+  exceptions.push_back(e);
 }
 
 }  // namespace siconv

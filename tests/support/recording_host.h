@@ -20,7 +20,8 @@ class RecordingErrorUi : public ErrorUi {
     int helpContext;
   };
   std::vector<Dialog> dialogs;
-  std::vector<std::string> reports;  // the messages of reported exceptions
+  std::vector<std::string> reports;   // the messages of reported exceptions
+  std::vector<Exception> exceptions;  // the same, with the places they name
 };
 
 class RecordingHost : public ConversionHost {

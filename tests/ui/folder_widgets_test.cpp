@@ -1,12 +1,16 @@
 // The folder list and the drive chooser over the folder-browser model: which
 // gestures move, and that every move runs exactly one folder scan.
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <filesystem>
 
 #include "engine/io_code.h"
 #include "tests/support/fault_injecting_file_system.h"
 #include "tests/ui/window_test_support.h"
+#include "ui/qt_error_ui.h"
 
 namespace siconv {
 namespace {
@@ -142,6 +146,44 @@ TEST_F(FolderWidgetsTest, AVolumeThatCannotBeEnteredIsReportedAndChangesNothing)
   EXPECT_EQ(form->DriveComboBox->currentIndex(), 0);
   EXPECT_EQ(form->ListBox1->count(), 6);
   EXPECT_EQ(Scans(), scans);
+}
+
+// A folder name cut short shows whole in a tooltip; elsewhere the list's
+// hint gives the whole path of the folder it stands on.
+TEST_F(FolderWidgetsTest, ACutFolderNameShowsWholeInATooltip) {
+  const std::string longName = "ボーリング調査_2023";
+  std::filesystem::create_directory(root.Path(longName));
+  Start();
+  DirectoryListBox& list = *form->DirectoryListBox;
+  const auto tooltipOver = [&](const std::string& text) {
+    const QPoint place = list.visualItemRect(list.item(Row(text))).center();
+    QHelpEvent help(QEvent::ToolTip, place, list.viewport()->mapToGlobal(place));
+    QApplication::sendEvent(list.viewport(), &help);
+    return QToolTip::text();
+  };
+  EXPECT_EQ(tooltipOver(longName), QString::fromStdString(longName));
+  EXPECT_EQ(tooltipOver("data"), QString::fromStdString(root.Path()));
+}
+
+// The report names the folder an error concerns on a second line: a
+// subfolder that cannot be listed, the current folder renamed away.
+TEST_F(FolderWidgetsTest, TheReportNamesTheFolderOfAnError) {
+  std::filesystem::create_directory(root.Path("data/sub"));
+  Start();
+  OpenFolder("data");
+  io.SetPathFilter("data/sub");
+  io.FailNth(1, io_code::kAccessDenied, FsCall::ListFolder);
+  OpenFolder("sub");
+  std::filesystem::rename(root.Path("data"), root.Path("moved"));
+  ClickItem(*form->ListBox1, 0);
+  PressToSi();
+  QStringList shown;
+  for (const Exception& e : errors.exceptions) {
+    shown << MakeExceptionReport(e, "Siconv", nullptr)->text();
+  }
+  const QString data = QString::fromStdString(root.Path("data"));
+  EXPECT_EQ(shown, (QStringList{"ファイルへのアクセスが拒否されました.\n" + data + "/sub",
+                                "ファイルが見つかりません.\n" + data}));
 }
 
 }  // namespace

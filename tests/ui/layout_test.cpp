@@ -1,7 +1,12 @@
-// Places measured as the user sees them: the notebook page, the tool buttons
-// and the settings dialog's frame.
-#include <QStyleOptionGroupBox>
+// Places measured as the user sees them: the notebook page, the tool buttons,
+// the settings dialog's frame, the fonts and the heights of rows and captions.
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QToolButton>
 
 #include "tests/ui/window_test_support.h"
@@ -42,6 +47,63 @@ TEST_F(WindowTest, TheSettingsFrameIsDrawnAtItsPlace) {
     if (qGray(picture.pixel(x, y)) < qGray(picture.pixel(x, 2)) - 20) top = y;
   }
   EXPECT_EQ(top, 16);
+}
+
+// The families that draw text in font: one, Latin included.
+QStringList FamiliesDrawing(const QFont& font) {
+  QTextLayout layout(QStringLiteral("kgf/cm2 Boring 2023 旧単位"), font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  QStringList families;
+  for (const QGlyphRun& run : layout.glyphRuns()) families << run.rawFont().familyName();
+  families.removeDuplicates();
+  return families;
+}
+
+// Each control draws in one gothic at the layout's pixel size, fixed-width for
+// the folder controls, at the layout's heights; no radio caption reaches the
+// edge of its button.
+TEST_F(WindowTest, OneGothicPerControlAtTheLayoutsSizes) {
+  OpenExample("old-units");
+  TFormBorSel& settings = windows->FormBorSel;
+  const auto rowHeight = [](QListWidget* list) {
+    return list->visualItemRect(list->item(0)).height();
+  };
+  struct Figure {
+    const char* name;
+    QWidget* control;
+    int pixelSize;
+    bool fixedWidth;
+    int height;  // the control's, or a row's of a list
+    int layoutHeight;
+  };
+  const Figure figures[] = {
+      {"Label1", form->Label1, 12, false, form->Label1->height(), 12},
+      {"ListBox1", form->ListBox1, 12, false, rowHeight(form->ListBox1), 12},
+      {"BitBtnBorSet", form->BitBtnBorSet, 12, false, form->BitBtnBorSet->height(), 28},
+      {"DriveComboBox", form->DriveComboBox, 13, true, form->DriveComboBox->height(), 19},
+      {"DirectoryListBox", form->DirectoryListBox, 13, true, rowHeight(form->DirectoryListBox), 16},
+      {"RadioButton2", settings.RadioButton2, 12, false, settings.RadioButton2->height(), 17},
+  };
+  for (const Figure& f : figures) {
+    const QFont font = f.control->font();
+    const QFontMetrics metrics(font);
+    EXPECT_EQ(FamiliesDrawing(font), QStringList{QFontInfo(font).family()}) << f.name;
+    EXPECT_EQ(font.pixelSize(), f.pixelSize) << f.name;
+    EXPECT_EQ(metrics.horizontalAdvance('i') == metrics.horizontalAdvance('m'), f.fixedWidth)
+        << f.name;
+    EXPECT_EQ(f.height, f.layoutHeight) << f.name;
+  }
+  for (QRadioButton* radio : settings.findChildren<QRadioButton*>()) {
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    const int captionLeft =
+        radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).left();
+    EXPECT_LT(captionLeft + QFontMetrics(radio->font()).horizontalAdvance(radio->text()),
+              radio->width())
+        << radio->objectName().toStdString();
+  }
 }
 
 }  // namespace
