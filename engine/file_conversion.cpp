@@ -1,6 +1,8 @@
 #include "engine/file_conversion.h"
 
+#include <algorithm>
 #include <functional>
+#include <string_view>
 
 #include "engine/data_file_checks.h"
 #include "engine/io_code.h"
@@ -10,6 +12,9 @@
 
 namespace siconv {
 namespace {
+
+// What every temporary file's name starts with; the slot and $ or H follow.
+constexpr const char* kTemporaryStem = "KELDRAN.$";
 
 using LineWriter = std::function<void(LineFile& in, LineFile& out)>;
 
@@ -72,10 +77,10 @@ int OpenOutput(const ConversionContext& ctx) {
 }
 
 // Opens the source and the output; an open failure is reported and gives false.
-bool OpenPair(ConversionContext& ctx, const Replacement& file) {
-  ctx.inFile.Bind(file.target);
+bool OpenPair(ConversionContext& ctx, const std::string& source, const Replacement& file) {
+  ctx.inFile.Bind(source);
   if (ctx.inFile.OpenRead() != 0) {
-    ctx.host.ShowOpenError(file.target);
+    ctx.host.ShowOpenError(source);
     return false;
   }
   ctx.outFile.Bind(file.temporary);
@@ -88,10 +93,11 @@ bool OpenPair(ConversionContext& ctx, const Replacement& file) {
   return true;
 }
 
-// Converts the original of file into its temporary file, closed and durable.
+// Converts source into the temporary file of file, closed and durable.
 // False when a file could not be opened.
-bool ConvertFile(ConversionContext& ctx, const Replacement& file, const LineWriter& write) {
-  if (!OpenPair(ctx, file)) return false;
+bool ConvertFile(ConversionContext& ctx, const std::string& source, const Replacement& file,
+                 const LineWriter& write) {
+  if (!OpenPair(ctx, source, file)) return false;
   PendingOutput pending(ctx);
   const FileStatus original = RequireRegularFile(ctx.inFile);
   WriteNotingPlace(write, ctx.inFile, ctx.outFile);
@@ -119,30 +125,57 @@ class TemporariesGuard {
   bool kept_;
 };
 
-ConvertedQuantity PlanQuantity(const ConversionContext& ctx, int direction, int q) {
+ConvertedQuantity PlanQuantity(const ConversionContext& ctx, int direction, int q, int slot) {
   const Quantity& quantity = Quantities()[q];
   const std::string folder = AddBackslash(ctx.dataFolder);
-  const std::string record = ResolveDataFile(ctx.dataFolder, quantity.recordFile);
+  const std::array<std::string, 2> names = TemporaryNames(slot);
   return {ctx.dataFolder,
           q,
           direction,
-          {{{folder + kTemporaryFileName, record},
-            {folder + kTemporaryHeaderFileName,
-             ResolveDataFile(ctx.dataFolder, quantity.headerFile)}}}};
+          {{{folder + names[0], ResolveDataFile(ctx.dataFolder, quantity.recordFile)},
+            {folder + names[1], ResolveDataFile(ctx.dataFolder, quantity.headerFile)}}}};
+}
+
+// What target holds once the waiting quantities are in place: the temporary
+// file of the last one that converted it, else the file itself.
+std::string LatestText(const std::string& target, std::span<const ConvertedQuantity> waiting) {
+  std::string latest = target;
+  for (const ConvertedQuantity& earlier : waiting) {
+    for (const Replacement& file : earlier.replacements) {
+      if (file.target == target) latest = file.temporary;
+    }
+  }
+  return latest;
 }
 
 }  // namespace
 
-std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int direction, int q) {
-  ConvertedQuantity converted = PlanQuantity(ctx, direction, q);
+std::array<std::string, 2> TemporaryNames(int slot) {
+  if (slot == 0) return {kTemporaryFileName, kTemporaryHeaderFileName};
+  const std::string stem = kTemporaryStem + std::to_string(slot);
+  return {stem + "$", stem + "H"};
+}
+
+bool IsTemporaryName(const std::string& name) {
+  const std::string_view stem = kTemporaryStem;
+  if (name.size() < stem.size() + 2 || !name.starts_with(stem)) return false;
+  const std::string_view slot(name.data() + stem.size(), name.size() - stem.size() - 1);
+  const bool number =
+      slot.front() != '0' && std::ranges::all_of(slot, [](char c) { return c >= '0' && c <= '9'; });
+  return (name.back() == '$' || name.back() == 'H') && (slot == "$" || number);
+}
+
+std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int direction, int q,
+                                                 std::span<const ConvertedQuantity> waiting) {
+  ConvertedQuantity converted = PlanQuantity(ctx, direction, q, static_cast<int>(waiting.size()));
   const auto& [record, header] = converted.replacements;
   RequireReplaceable({record.target, header.target});
-  if (!ConvertFile(ctx, record,
+  if (!ConvertFile(ctx, LatestText(record.target, waiting), record,
                    [&](LineFile& in, LineFile& out) { WriteRecordLines(in, out, direction, q); })) {
     return std::nullopt;
   }
   TemporariesGuard guard(converted, ctx.dryRun);
-  if (!ConvertFile(ctx, header,
+  if (!ConvertFile(ctx, LatestText(header.target, waiting), header,
                    [&](LineFile& in, LineFile& out) { WriteHeaderLines(in, out, direction, q); })) {
     return std::nullopt;
   }

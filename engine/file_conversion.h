@@ -1,11 +1,14 @@
 #pragma once
 // Converts one quantity of a data folder in place: its record file into
 // KELDRAN.$$$ and its header file into KELDRAN.$$H, both made durable, then
-// an installer renames them over the originals.
+// an installer renames them over the originals. A command may prepare several
+// quantities before it puts them in place together; each then has its own
+// pair of temporary files.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "engine/error_report.h"
@@ -17,6 +20,13 @@ using UnitTypes = std::array<std::int32_t, 6>;
 
 inline constexpr const char* kTemporaryFileName = "KELDRAN.$$$";
 inline constexpr const char* kTemporaryHeaderFileName = "KELDRAN.$$H";
+
+// The temporary files of the slot-th quantity (from 0) waiting to be put in
+// place: KELDRAN.$$$ and KELDRAN.$$H for the first, KELDRAN.$1$ and
+// KELDRAN.$1H for the second, and so on.
+std::array<std::string, 2> TemporaryNames(int slot);
+// Whether name is one of them, of any slot.
+bool IsTemporaryName(const std::string& name);
 
 // What a conversion reports while it runs; the window and the CLI implement it.
 class ConversionHost {
@@ -66,9 +76,13 @@ struct ConvertedQuantity {
 // Converts both files of quantity into their temporary files (into nothing in
 // a dry run) and checks that both originals may be replaced. Nothing when a
 // file could not be opened (reported through the host). Whatever it raises
-// or refuses, no temporary file is left and no original has changed.
+// or refuses, no temporary file of its own is left and no original has
+// changed. waiting: the quantities prepared before it and not yet in place; a
+// file one of them converted is read from its temporary file, and this one
+// takes the next slot.
 std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int direction,
-                                                 int quantity);
+                                                 int quantity,
+                                                 std::span<const ConvertedQuantity> waiting = {});
 
 // Removes the temporary files that are still there.
 void RemoveTemporaries(const ConvertedQuantity& converted);

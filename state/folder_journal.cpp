@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <sstream>
 
 #include "engine/file_system.h"
@@ -44,10 +45,6 @@ bool IsDataFileName(const std::string& name) {
   return std::ranges::any_of(Quantities(), [&](const Quantity& q) {
     return NameMatchesMask(name, q.recordFile) || NameMatchesMask(name, q.headerFile);
   });
-}
-
-bool IsTemporaryName(const std::string& name) {
-  return name == kTemporaryFileName || name == kTemporaryHeaderFileName;
 }
 
 std::optional<UnitTypes> ParseUnits(const std::vector<std::string>& words) {
@@ -163,6 +160,48 @@ void CompleteJournal(const std::string& folder, const FolderJournal& journal) {
   CheckIoAt(fs.SyncFolder(folder), folder);
 }
 
+// The units after all of converted, and per file the temporary file of the
+// last quantity that converted it (made from the earlier ones).
+FolderJournal JournalOf(const UnitTypes& unitType, std::span<const ConvertedQuantity> converted) {
+  FolderJournal journal{unitType, {}};
+  for (const ConvertedQuantity& quantity : converted) {
+    journal.unitType[static_cast<std::size_t>(quantity.quantity)] = quantity.direction;
+    for (const Replacement& file : quantity.replacements) {
+      const auto same = std::ranges::find(journal.replacements, file.target, &Replacement::target);
+      if (same == journal.replacements.end()) {
+        journal.replacements.push_back(file);
+      } else {
+        same->temporary = file.temporary;
+      }
+    }
+  }
+  return journal;
+}
+
+// Removes the temporary files of converted that the journal does not name.
+void RemoveSuperseded(std::span<const ConvertedQuantity> converted, const FolderJournal& journal) {
+  for (const ConvertedQuantity& quantity : converted) {
+    for (const Replacement& file : quantity.replacements) {
+      if (std::ranges::find(journal.replacements, file.temporary, &Replacement::temporary) ==
+          journal.replacements.end()) {
+        CheckIoAt(CurrentFileSystem().Remove(file.temporary), file.temporary);
+      }
+    }
+  }
+}
+
+// Removes every temporary file a command of this program may leave.
+void RemoveLeftovers(const std::string& folder) {
+  std::vector<FolderEntry> entries;
+  CheckIoAt(CurrentFileSystem().ListFolder(folder, entries), folder);
+  for (const FolderEntry& entry : entries) {
+    if (IsTemporaryName(entry.name) || entry.name == kJournalTemporaryName ||
+        entry.name == kTemporaryUnitTypeFileName) {
+      CheckIoAt(CurrentFileSystem().Remove(PathIn(folder, entry.name)), PathIn(folder, entry.name));
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> JournalLines(const FolderJournal& journal) {
@@ -178,17 +217,18 @@ std::vector<std::string> JournalLines(const FolderJournal& journal) {
   return lines;
 }
 
-void CommitQuantity(UnitTypes& unitType, const ConvertedQuantity& converted) {
-  const std::string& folder = converted.dataFolder;
-  FolderJournal journal{unitType, {converted.replacements.begin(), converted.replacements.end()}};
-  journal.unitType[static_cast<std::size_t>(converted.quantity)] = converted.direction;
+void CommitQuantities(UnitTypes& unitType, std::span<const ConvertedQuantity> converted) {
+  if (converted.empty()) return;
+  const std::string& folder = converted.front().dataFolder;
+  const FolderJournal journal = JournalOf(unitType, converted);
   try {
+    RemoveSuperseded(converted, journal);
     PublishJournal(folder, journal);
   } catch (const Exception&) {
     // A rename can take effect and still report a failure (a network
     // volume's retry); a journal in place names the temporaries, so they stay.
     if (KindAt(PathIn(folder, kJournalFileName)) != FileKind::Regular) {
-      RemoveTemporaries(converted);
+      for (const ConvertedQuantity& quantity : converted) RemoveTemporaries(quantity);
       throw;
     }
   }
@@ -211,10 +251,7 @@ void RecoverFolder(const std::string& dataFolder) {
     if (!journal) throw BrokenJournal(dataFolder);
     CompleteJournal(dataFolder, *journal);
   }
-  for (const char* name : {kTemporaryFileName, kTemporaryHeaderFileName, kJournalTemporaryName,
-                           kTemporaryUnitTypeFileName}) {
-    RemoveIfPresent(PathIn(dataFolder, name));
-  }
+  RemoveLeftovers(dataFolder);
 }
 
 }  // namespace siconv

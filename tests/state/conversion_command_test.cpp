@@ -66,8 +66,9 @@ TEST_F(ConversionCommandTest, StopsAtTheFirstQuantityThatCannotBeConverted) {
   EXPECT_EQ(host.errors.dialogs.size(), 1u);
 }
 
-// Once its journal is in place a quantity is converted: a failure after that
-// is completed by a second try at once, or else by the next command's hold.
+// Once their journal is in place the command's quantities are converted: a
+// failure after that is completed by a second try at once, or else by the
+// next command's hold.
 TEST_F(ConversionCommandTest, AFailureAfterTheJournalIsCompletedNowOrByTheNextCommand) {
   for (const bool persistent : {false, true}) {
     SCOPED_TRACE(persistent ? "persistent" : "once");
@@ -85,13 +86,14 @@ TEST_F(ConversionCommandTest, AFailureAfterTheJournalIsCompletedNowOrByTheNextCo
       }
       EXPECT_THROW(Run({0, 1}), EInOutError);
     }
-    EXPECT_EQ(seen->converted, (std::vector<bool>{true, false}));
-    EXPECT_EQ(unitType, (UnitTypes{1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(seen->converted, (std::vector<bool>{true, true}));
+    EXPECT_EQ(unitType, (UnitTypes{1, 1, 0, 0, 0, 0}));
     EXPECT_EQ(FileExists(dir.Path("SICONV.JNL")), persistent);
     const FolderHold next(dir.Path());
     EXPECT_EQ(ReadFile(dir.Path("G73.TXT")), kG73Si);
     EXPECT_EQ(ReadFile(dir.Path("G73.HED")), " 0            250           2500\r\nx\r\n");
-    EXPECT_EQ(ReadUnitTypeFile(dir.Path()), (UnitTypes{1, 0, 0, 0, 0, 0}));
+    EXPECT_NE(ReadFile(dir.Path("G81.TXT")), kG81);
+    EXPECT_EQ(ReadUnitTypeFile(dir.Path()), (UnitTypes{1, 1, 0, 0, 0, 0}));
     EXPECT_FALSE(FileExists(dir.Path("SICONV.JNL")));
   }
 }

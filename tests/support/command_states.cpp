@@ -14,8 +14,12 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUnitFile = "SICONV.INI";
-constexpr const char* kTemporaryFiles[] = {"KELDRAN.$$$", "KELDRAN.$$H", "SICONV.$$$", "SICONV.JNL",
-                                           "SICONV.JN$"};
+constexpr const char* kStateFiles[] = {"SICONV.$$$", "SICONV.JNL", "SICONV.JN$"};
+
+// A converted file waiting for its rename, or a file of the unit state's own.
+bool IsTemporaryFile(const std::string& name) {
+  return IsTemporaryName(name) || std::ranges::find(kStateFiles, name) != std::end(kStateFiles);
+}
 
 std::optional<std::string> UnitFileBytes(const std::string& folder) {
   const std::string path = folder + "/" + kUnitFile;
@@ -78,12 +82,11 @@ CommandStates::Verdict CommandStates::Judge(const std::string& folder,
                                             const UnitTypes& unitFileUnits,
                                             bool unitFileErrorTold) const {
   Verdict verdict;
-  for (const char* temporary : kTemporaryFiles) {
-    if (FileExists(folder + "/" + temporary))
-      verdict.problems += std::string(temporary) + " left; ";
-  }
   FolderFiles files = DataFilesOf(folder);
-  for (const char* temporary : kTemporaryFiles) files.erase(temporary);
+  std::erase_if(files, [&](const auto& file) {
+    if (IsTemporaryFile(file.first)) verdict.problems += file.first + " left; ";
+    return IsTemporaryFile(file.first);
+  });
   const auto state = std::find_if(states_.begin(), states_.end(),
                                   [&](const State& s) { return s.files == files; });
   if (state == states_.end()) {

@@ -45,6 +45,20 @@ void FaultInjectingFileSystem::CrashAt(int n) {
   fired_ = false;
 }
 
+void FaultInjectingFileSystem::PowerLossAt(int n, const std::string& folder, CrashDisk disk,
+                                           std::uint32_t seed) {
+  fault_ = Fault{Mode::PowerLoss, n, 0, std::nullopt, {}};
+  fired_ = false;
+  disk_ = std::make_unique<DurableDisk>(folder);
+  crashDisk_ = disk;
+  seed_ = seed;
+}
+
+void FaultInjectingFileSystem::CutPower() {
+  if (disk_) disk_->CutPower(crashDisk_, seed_);
+  ::_exit(kCrashExitCode);
+}
+
 int FaultInjectingFileSystem::Count(FsCall kind) const {
   return static_cast<int>(std::count_if(calls_.begin(), calls_.end(),
                                         [kind](const Call& c) { return c.kind == kind; }));
@@ -54,6 +68,7 @@ void FaultInjectingFileSystem::Reset() {
   fault_.reset();
   fired_ = false;
   calls_.clear();
+  disk_.reset();
 }
 
 int FaultInjectingFileSystem::Enter(FsCall kind, const std::string& path,
@@ -69,6 +84,7 @@ int FaultInjectingFileSystem::Enter(FsCall kind, const std::string& path,
     return 0;
   }
   if (fault_->mode == Mode::Crash) ::_exit(kCrashExitCode);
+  if (fault_->mode == Mode::PowerLoss) CutPower();
   fired_ = true;
   const int code = fault_->ioCode;
   if (fault_->mode == Mode::Once) fault_.reset();
@@ -84,6 +100,7 @@ int FaultInjectingFileSystem::Open(const std::string& path, OpenMode mode, FileH
   if (int code = Enter(FsCall::Open, path)) return code;
   const int code = parent_.Open(path, mode, file);
   if (code == 0) handlePaths_[file.value] = path;
+  if (code == 0 && disk_) disk_->Opened(path, mode, file);
   return code;
 }
 
@@ -96,18 +113,23 @@ int FaultInjectingFileSystem::Read(FileHandle file, void* buffer, std::size_t si
 
 int FaultInjectingFileSystem::Write(FileHandle file, const void* data, std::size_t size) {
   if (int code = EnterOnHandle(FsCall::Write, file)) return code;
-  return parent_.Write(file, data, size);
+  const int code = parent_.Write(file, data, size);
+  if (code == 0 && disk_) disk_->Written(file, data, size);
+  return code;
 }
 
 int FaultInjectingFileSystem::Flush(FileHandle file) {
   if (int code = EnterOnHandle(FsCall::Flush, file)) return code;
-  return parent_.Flush(file);
+  const int code = parent_.Flush(file);
+  if (code == 0 && disk_) disk_->Flushed(file);
+  return code;
 }
 
 int FaultInjectingFileSystem::Close(FileHandle file) {
   // As the interface promises: the handle is released even when the call fails.
   const int code = EnterOnHandle(FsCall::Close, file);
   handlePaths_.erase(file.value);
+  if (disk_) disk_->Closed(file);
   const int result = parent_.Close(file);
   return code != 0 ? code : result;
 }
@@ -129,17 +151,23 @@ int FaultInjectingFileSystem::CopyAttributes(FileHandle file, const FileStatus& 
 
 int FaultInjectingFileSystem::Replace(const std::string& from, const std::string& to) {
   if (int code = Enter(FsCall::Replace, from, to)) return code;
-  return parent_.Replace(from, to);
+  const int code = parent_.Replace(from, to);
+  if (code == 0 && disk_) disk_->Moved(from, to);
+  return code;
 }
 
 int FaultInjectingFileSystem::Rename(const std::string& from, const std::string& to) {
   if (int code = Enter(FsCall::Rename, from, to)) return code;
-  return parent_.Rename(from, to);
+  const int code = parent_.Rename(from, to);
+  if (code == 0 && disk_) disk_->Moved(from, to);
+  return code;
 }
 
 int FaultInjectingFileSystem::Remove(const std::string& path) {
   if (int code = Enter(FsCall::Remove, path)) return code;
-  return parent_.Remove(path);
+  const int code = parent_.Remove(path);
+  if (code == 0 && disk_) disk_->Removed(path);
+  return code;
 }
 
 int FaultInjectingFileSystem::ListFolder(const std::string& folder,
@@ -157,7 +185,9 @@ int FaultInjectingFileSystem::LockFolder(const std::string& folder, FileHandle& 
 
 int FaultInjectingFileSystem::SyncFolder(const std::string& folder) {
   if (int code = Enter(FsCall::SyncFolder, folder)) return code;
-  return parent_.SyncFolder(folder);
+  const int code = parent_.SyncFolder(folder);
+  if (code == 0 && disk_) disk_->FolderSynced(folder);
+  return code;
 }
 
 }  // namespace siconv

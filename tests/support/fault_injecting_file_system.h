@@ -2,15 +2,19 @@
 // A FileSystem for tests that wraps the one in use: it counts and records
 // every call and can make calls fail with a chosen IoCode (one call, or every
 // call from one on, as a full disk does) or end the process at a call, with
-// no cleanup at all, as a crash or a kill would. Enumerate the calls of an
+// no cleanup at all, as a crash or a kill would, or cut the power at a call:
+// then a folder is rewritten as a power cut would leave it (DurableDisk)
+// before the process ends. Enumerate the calls of an
 // operation by running it once without a fault and reading Count(), then run
 // it again with a fault at every call up to that count.
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/file_system.h"
+#include "tests/support/durable_disk.h"
 
 namespace siconv {
 
@@ -59,6 +63,12 @@ class FaultInjectingFileSystem : public FileSystem {
   // The process ends with _exit(kCrashExitCode) at the n-th counted call,
   // before the call is made. Use it in a forked child.
   void CrashAt(int n);
+  // From now on keeps what is durable in folder; at the n-th counted call,
+  // before it is made, the power is cut (CutPower).
+  void PowerLossAt(int n, const std::string& folder, CrashDisk disk, std::uint32_t seed);
+  // Rewrites the folder given to PowerLossAt as the disk comes back after a
+  // power cut now, then ends the process with _exit(kCrashExitCode).
+  [[noreturn]] void CutPower();
 
   int Count() const { return static_cast<int>(calls_.size()); }
   int Count(FsCall kind) const;
@@ -83,7 +93,7 @@ class FaultInjectingFileSystem : public FileSystem {
   int SyncFolder(const std::string& folder) override;
 
  private:
-  enum class Mode { Once, From, Crash };
+  enum class Mode { Once, From, Crash, PowerLoss };
   struct Fault {
     Mode mode;
     int countdown;
@@ -103,6 +113,9 @@ class FaultInjectingFileSystem : public FileSystem {
   bool fired_ = false;
   std::vector<Call> calls_;
   std::map<std::intptr_t, std::string> handlePaths_;
+  std::unique_ptr<DurableDisk> disk_;  // while a power loss is pending
+  CrashDisk crashDisk_ = CrashDisk::NothingUnsynced;
+  std::uint32_t seed_ = 0;
 };
 
 }  // namespace siconv

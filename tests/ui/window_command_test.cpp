@@ -187,14 +187,26 @@ TEST_F(ErrorAfterAConversionTest, AFolderChangeClearsTheStatus) {
   EXPECT_EQ(StatusText(), QString());
 }
 
-// The journal of L204 cannot be put in place, so none of its files changes.
+// The command's journal cannot be put in place, so no file changes and no
+// item moves; SICONV.INI still records the units.
 TEST_F(ErrorAfterAConversionTest, FailedJournal) {
   Start();
   OpenFolder("data");
+  const std::string g73 = File("G73.TXT");
+  const std::string l204 = File("L204.TXT");
   FaultInjectingFileSystem io;
   ScopedFileSystem scoped(io);
-  io.FailNth(2, io_code::kSharingViolation, FsCall::Rename, "SICONV.JN$");
-  RunAndExpect("I/O エラー (32)");
+  io.FailNth(1, io_code::kSharingViolation, FsCall::Rename, "SICONV.JN$");
+  SelectItems(*form->ListBox1, {0, 2});
+  PressToSi();
+
+  EXPECT_EQ(errors.reports, std::vector<std::string>{"I/O エラー (32)"});
+  EXPECT_EQ(File("G73.TXT"), g73);
+  EXPECT_EQ(File("L204.TXT"), l204);
+  EXPECT_FALSE(FileExists(data + "/KELDRAN.$$$"));
+  EXPECT_EQ(Captions(*form->ListBox1), kAllSix);
+  EXPECT_EQ(File("SICONV.INI"), IniOf({0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(StatusText(), kFailed);
 }
 
 }  // namespace

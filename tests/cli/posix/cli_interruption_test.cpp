@@ -11,17 +11,17 @@
 namespace siconv {
 namespace {
 
-// Sends this process a signal as a conversion replaces its first file in a folder.
+// Sends this process a signal as a conversion writes its first file in a folder.
 class InterruptingFileSystem : public FaultInjectingFileSystem {
  public:
   explicit InterruptingFileSystem(std::string folder, int signal = SIGINT)
       : folder_(std::move(folder)), signal_(signal) {}
-  int Replace(const std::string& from, const std::string& to) override {
-    if (!sent_ && to.starts_with(folder_ + "/")) {
+  int Open(const std::string& path, OpenMode mode, FileHandle& file) override {
+    if (!sent_ && mode == OpenMode::CreateNew && path.starts_with(folder_ + "/")) {
       sent_ = true;
       ::raise(signal_);
     }
-    return FaultInjectingFileSystem::Replace(from, to);
+    return FaultInjectingFileSystem::Open(path, mode, file);
   }
 
  private:
