@@ -1,15 +1,18 @@
 # Entry points: `make run` starts the program on the bundled examples,
 # `make test` installs what is missing, builds and runs every test, the
-# Windows test programs under Wine included; `make windows` makes the zip of
-# siconv-cli for Windows in dist/.
+# Windows test programs under Wine included; `make sanitize` builds and runs the
+# tests of the Qt-free code under AddressSanitizer and UndefinedBehaviorSanitizer
+# in a build of its own; `make windows` makes the zip of siconv-cli for Windows
+# in dist/.
 BUILD ?= build
 WINDOWS_BUILD ?= build-windows
+SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 VERSION := $(shell grep -o 'siconv VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 
-.PHONY: all deps configure build run test bench fuzz package clean \
+.PHONY: all deps configure build run test sanitize bench fuzz package clean \
 	windows-configure windows windows-test
 
 all: build
@@ -29,6 +32,11 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory windows-test
+
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DSICONV_SANITIZE=ON -DSICONV_WITH_UI=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 windows-configure: deps
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
@@ -50,10 +58,11 @@ bench: deps
 	@bash bench/run-benchmarks $(BUILD)-bench
 
 fuzz: deps
+	@bash fuzz/install-deps
 	@bash fuzz/run-fuzzers
 
 package: build
 	@cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(WINDOWS_BUILD) dist
+	rm -rf $(BUILD) $(BUILD)-bench $(WINDOWS_BUILD) $(SANITIZE_BUILD) dist
