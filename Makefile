@@ -1,16 +1,19 @@
 # Entry points: `make run` starts the program on the bundled examples,
 # `make test` installs what is missing, builds and runs every test, the
 # Windows test programs under Wine and the packages as installed included;
+# `make sanitize` builds and runs the tests of the Qt-free code under
+# AddressSanitizer and UndefinedBehaviorSanitizer in a build of its own;
 # `make package` makes the Debian packages and `make windows` the Windows zip,
 # setup program and MSI, in dist/.
 BUILD ?= build
 WINDOWS_BUILD ?= build-windows
+SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 VERSION := $(shell grep -o 'siconv VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 
-.PHONY: all deps configure build run test bench fuzz package clean \
+.PHONY: all deps configure build run test sanitize bench fuzz package clean \
 	windows-configure windows windows-test
 
 all: build
@@ -31,6 +34,11 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@bash scripts/test-deb-packages $(BUILD)
 	@$(MAKE) --no-print-directory windows-test
+
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DSICONV_SANITIZE=ON -DSICONV_WITH_UI=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 windows-configure: deps
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
@@ -53,6 +61,7 @@ bench: deps
 	@bash bench/run-benchmarks $(BUILD)-bench
 
 fuzz: deps
+	@bash fuzz/install-deps
 	@bash fuzz/run-fuzzers
 
 package: build
@@ -60,4 +69,4 @@ package: build
 	@bash scripts/check-packages dist/siconv*_$(VERSION)_*.deb
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(WINDOWS_BUILD) dist
+	rm -rf $(BUILD) $(BUILD)-bench $(WINDOWS_BUILD) $(SANITIZE_BUILD) dist

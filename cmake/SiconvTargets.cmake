@@ -1,8 +1,13 @@
-# One library per source folder. Engine and state also get a copy built with
-# AddressSanitizer and UndefinedBehaviorSanitizer for their test runs, where
-# the compiler has them (mingw-w64 has not).
-set(SICONV_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
-                          -fno-sanitize-recover=all)
+# `make sanitize` configures a build of its own with SICONV_SANITIZE, where all
+# the code and tests it builds run under AddressSanitizer and
+# UndefinedBehaviorSanitizer; the main build stays plain and builds faster.
+option(SICONV_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(SICONV_SANITIZE)
+  set(SICONV_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer
+                            -fno-sanitize-recover=all)
+  add_compile_options(${SICONV_SANITIZE_FLAGS})
+  add_link_options(${SICONV_SANITIZE_FLAGS})
+endif()
 
 # The platform folder whose implementation files a library takes beside its own.
 if(WIN32)
@@ -11,8 +16,9 @@ else()
   set(SICONV_PLATFORM posix)
 endif()
 
+# One library per source folder.
 function(siconv_library name)
-  cmake_parse_arguments(ARG "SANITIZED" "" "LINK" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/${SICONV_PLATFORM}/*.cpp)
   if(NOT sources)
@@ -21,21 +27,6 @@ function(siconv_library name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LINK})
-  if(ARG_SANITIZED AND NOT WIN32)
-    add_library(${name}_asan STATIC ${sources})
-    target_include_directories(${name}_asan PUBLIC ${PROJECT_SOURCE_DIR})
-    set(asan_links)
-    foreach(lib IN LISTS ARG_LINK)
-      if(TARGET ${lib}_asan)
-        list(APPEND asan_links ${lib}_asan)
-      else()
-        list(APPEND asan_links ${lib})
-      endif()
-    endforeach()
-    target_link_libraries(${name}_asan PUBLIC ${asan_links})
-    target_compile_options(${name}_asan PUBLIC ${SICONV_SANITIZE_FLAGS})
-    target_link_options(${name}_asan PUBLIC ${SICONV_SANITIZE_FLAGS})
-  endif()
 endfunction()
 
 # A GoogleTest program over every *.cpp of a test folder and of its platform

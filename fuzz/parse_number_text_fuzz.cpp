@@ -1,7 +1,8 @@
 // ParseNumberText over arbitrary bytes, with "." and with "," as the decimal
 // separator: a text is accepted exactly when the number grammar accepts it
 // (or refused for overflow), its value is the C library's to within the
-// rounding of the extended steps, and a refusal carries the system's message.
+// rounding of the extended steps, and a refusal carries the system's message,
+// quoting at most 40 bytes of the text.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -18,18 +19,34 @@ namespace {
 
 constexpr std::string_view kSuffix = "' は浮動小数点数ではありません";
 
+// The length of the quoted prefix: whole CP932 characters up to 40 bytes,
+// a lead byte at the very end counting as one.
+std::size_t QuotedLength(std::string_view text) {
+  constexpr std::size_t kLimit = 40;
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const auto b = static_cast<unsigned char>(text[end]);
+    const bool lead = (b >= 0x81 && b <= 0x9F) || b >= 0xE0;
+    const std::size_t next = end + (lead && b <= 0xFC && end + 1 < text.size() ? 2 : 1);
+    if (next > kLimit) break;
+    end = next;
+  }
+  return end;
+}
+
 void CheckRefusal(std::string_view text, const EConvertError& e,
                   const std::optional<ReferenceNumber>& reference) {
   const std::string message = e.Message();
+  const std::size_t quoted = QuotedLength(text);
+  const std::string tail = std::string(quoted < text.size() ? "..." : "") + std::string(kSuffix);
   if (text.find('\0') != std::string_view::npos) {
     // The exception keeps its message as a C string: a NUL byte ends it.
     Require(message.starts_with("'"), "wrong refusal message", message);
-  } else if (IsPrintableAscii(text)) {
-    Require(message == "'" + std::string(text) + std::string(kSuffix), "wrong refusal message",
+  } else if (IsPrintableAscii(text.substr(0, quoted))) {
+    Require(message == "'" + std::string(text.substr(0, quoted)) + tail, "wrong refusal message",
             message);
   } else {
-    Require(message.starts_with("'") && message.ends_with(kSuffix), "wrong refusal message",
-            message);
+    Require(message.starts_with("'") && message.ends_with(tail), "wrong refusal message", message);
   }
   if (!reference) return;
   // Only a value beyond the extended range may be refused by a grammatical text.
