@@ -1,5 +1,7 @@
-# The Windows cross build: GoogleTest built from Debian's sources with the
-# cross compiler, and test programs run under Wine in a prefix of this build.
+# The Windows cross build: the window's resources compiled by windres,
+# GoogleTest built from Debian's sources with the cross compiler, and test
+# programs run under Wine in a prefix of this build.
+enable_language(RC)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run
                                   ${PROJECT_BINARY_DIR}/wine)
 
