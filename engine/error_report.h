@@ -13,8 +13,9 @@ namespace siconv {
 // multi-byte character taken whole) compares above "." byte by byte.
 std::string ReportExceptionText(std::string_view message);
 
-// The executable's file name cut before its first ".", every character after
-// the first in lower case: "/usr/bin/siconv" gives "Siconv".
+// The executable's file name (after the last path separator of the platform)
+// cut before its first ".", every character after the first in lower case:
+// "/usr/bin/siconv" gives "Siconv", "C:\Tools\SICONV.EXE" on Windows too.
 std::string ApplicationTitle(std::string_view executablePath);
 
 namespace message_dialog {
