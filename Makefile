@@ -1,7 +1,7 @@
 # Entry points: `make run` starts the program on the bundled examples,
 # `make test` installs what is missing, builds and runs every test, the
 # Windows test programs under Wine included; `make windows` makes the zip of
-# siconv-cli for Windows in dist/.
+# siconv.exe and siconv-cli.exe for Windows in dist/.
 BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
@@ -35,7 +35,7 @@ windows-configure: deps
 	  -DSICONV_WITH_UI=OFF $(CMAKE_FLAGS) >/dev/null
 
 windows: windows-configure
-	@cmake --build $(WINDOWS_BUILD) --target siconv-cli -j $(JOBS)
+	@cmake --build $(WINDOWS_BUILD) --target siconv siconv-cli -j $(JOBS)
 	@bash scripts/package-windows $(WINDOWS_BUILD) $(VERSION)
 
 # The Windows test programs under Wine, then the examples converted by both

@@ -7,19 +7,21 @@
 #include <utility>
 #include <vector>
 
+#include "browser/volume_list.h"
 #include "engine/error_report.h"
 
 namespace siconv {
 
-// make(folder) builds the windows on folder or raises; null when it raises
-// for every candidate.
-template <class Windows, class Make>
-std::unique_ptr<Windows> MakeOnFirstFolder(ErrorUi& errors, const std::vector<std::string>& folders,
-                                           Make make) {
+// Windows(errors, folder, volumes) on the first folder where it does not
+// raise; null when it raises for every candidate.
+template <class Windows>
+std::unique_ptr<Windows> CreateOnFirstFolder(ErrorUi& errors,
+                                             const std::vector<std::string>& folders,
+                                             const std::vector<VolumeRecord>& volumes) {
   bool reported = false;
   for (const std::string& folder : folders) {
     try {
-      return make(folder);
+      return std::make_unique<Windows>(errors, folder, volumes);
     } catch (const Exception& e) {
       if (!std::exchange(reported, true)) errors.ReportException(e);
     }

@@ -15,9 +15,7 @@ ProgramWindows::ProgramWindows(ErrorUi& errors, const std::string& startFolder,
 std::unique_ptr<ProgramWindows> CreateProgramWindows(ErrorUi& errors,
                                                      const std::vector<std::string>& startFolders,
                                                      const std::vector<VolumeRecord>& volumes) {
-  return MakeOnFirstFolder<ProgramWindows>(errors, startFolders, [&](const std::string& folder) {
-    return std::make_unique<ProgramWindows>(errors, folder, volumes);
-  });
+  return CreateOnFirstFolder<ProgramWindows>(errors, startFolders, volumes);
 }
 
 }  // namespace siconv

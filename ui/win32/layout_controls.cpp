@@ -144,10 +144,11 @@ LayoutControls::LayoutControls(HWND window, const WindowLayout& layout, const Sc
     ++id;
   }
   // Frames and the notebook lie below the controls they hold, which are their
-  // siblings here.
-  for (const LayoutControl& control : controls_) {
-    if (control.hwnd != nullptr && Holds(control.layout->kind)) {
-      SetWindowPos(control.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // siblings here, and an outer frame below the frames inside it.
+  for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
+    if (control->hwnd != nullptr && Holds(control->layout->kind)) {
+      SetWindowPos(control->hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
 }

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "state/regional_settings.h"
 #include "ui/win32/dialogs_win32.h"
 #include "ui/win32/images.h"
@@ -60,6 +62,18 @@ const wchar_t* FolderBitmapName(FolderKind kind) {
       break;
   }
   return L"CLOSEDFOLDER";
+}
+
+// The height of a line of text in the control's font.
+int FontHeight(HWND control) {
+  HDC dc = GetDC(control);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return metrics.tmHeight;
 }
 
 }  // namespace
@@ -140,13 +154,17 @@ void TmainForm::SetUpStatusBar() {
 }
 
 // Item heights: 12 for the quantity lists, 16 for the folder list and the
-// drive chooser's items, whose closed field keeps the chooser 19 high.
+// drive chooser's items, whose closed field keeps the chooser 19 high; a
+// font taller than that (VL Gothic is, at 12 pixels) gets its own height, so
+// that no item is clipped.
 void TmainForm::SetUpLists() {
   const Scale& scale = Scaling();
   for (const char* list : {"ListBox1", "ListBox2"}) {
-    SendMessageW(Controls().Window(list), LB_SETITEMHEIGHT, 0, scale(12));
+    HWND hwnd = Controls().Window(list);
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, std::max(scale(12), FontHeight(hwnd)));
   }
-  SendMessageW(Controls().Window("DirectoryListBox"), LB_SETITEMHEIGHT, 0, scale(16));
+  HWND folders = Controls().Window("DirectoryListBox");
+  SendMessageW(folders, LB_SETITEMHEIGHT, 0, std::max(scale(16), FontHeight(folders)));
   HWND chooser = Controls().Window("DriveComboBox");
   SendMessageW(chooser, CB_SETITEMHEIGHT, 0, scale(16));
   SendMessageW(chooser, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),

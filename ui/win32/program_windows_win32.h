@@ -2,7 +2,6 @@
 // The program's three Win32 windows in their start-up order: the main window,
 // then the settings dialog and the version dialog, both hidden and owned by
 // the main window until the end.
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,11 +19,5 @@ class ProgramWindows {
   TFormBorSel FormBorSel;
   TFormVersion FormVersion;
 };
-
-// The windows on the first of startFolders that can be listed, the first
-// failure reported; null when none can be.
-std::unique_ptr<ProgramWindows> CreateProgramWindows(ErrorUi& errors,
-                                                     const std::vector<std::string>& startFolders,
-                                                     const std::vector<VolumeRecord>& volumes);
 
 }  // namespace siconv

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "browser/mounted_volumes.h"
+#include "browser/start_folders.h"
 #include "engine/error_report.h"
 #include "state/regional_settings.h"
 #include "ui/win32/layout_controls.h"
@@ -32,7 +33,7 @@ std::string CurrentFolder() {
 }
 
 // The user's profile folder, where a program started from a vanished folder
-// can still stand.
+// can still stand; the windows take the first of these folders they can list.
 std::string HomeFolder() {
   wchar_t profile[MAX_PATH] = {};
   const DWORD length = GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
@@ -48,8 +49,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   InitCommonControlsEx(&controls);
   siconv::ApplyRegionalSettings();
   siconv::Win32ErrorUi errors(siconv::ApplicationTitle(ModulePath()));
-  const auto windows = siconv::CreateProgramWindows(errors, {CurrentFolder(), HomeFolder(), "C:\\"},
-                                                    siconv::ReadMountedVolumes());
+  const auto windows = siconv::CreateOnFirstFolder<siconv::ProgramWindows>(
+      errors, {CurrentFolder(), HomeFolder(), "C:\\"}, siconv::ReadMountedVolumes());
   if (!windows) return 1;
   ShowWindow(windows->mainForm.Handle(), show);
   return siconv::RunMessageLoop();
