@@ -1,7 +1,8 @@
 # Entry points: `make run` starts the program on the bundled examples,
 # `make test` installs what is missing, builds and runs every test, the
-# Windows test programs under Wine included; `make windows` makes the zip of
-# siconv.exe and siconv-cli.exe for Windows in dist/.
+# Windows test programs under Wine and the packages as installed included;
+# `make package` makes the Debian packages and `make windows` the Windows zip,
+# setup program and MSI, in dist/.
 BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
@@ -28,6 +29,7 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@bash scripts/test-deb-packages $(BUILD)
 	@$(MAKE) --no-print-directory windows-test
 
 windows-configure: deps
@@ -36,10 +38,11 @@ windows-configure: deps
 
 windows: windows-configure
 	@cmake --build $(WINDOWS_BUILD) --target siconv siconv-cli -j $(JOBS)
-	@bash scripts/package-windows $(WINDOWS_BUILD) $(VERSION)
+	@bash scripts/package-windows $(WINDOWS_BUILD) $(VERSION) dist
 
-# The Windows test programs under Wine, then the examples converted by both
-# builds' siconv-cli; the time of this part is printed at its end.
+# The Windows test programs under Wine, the examples converted by both builds'
+# siconv-cli, then the setup program and the MSI installed, upgraded and
+# removed; the time of this part is printed at its end.
 windows-test: windows-configure
 	@bash scripts/windows-tests $(BUILD) $(WINDOWS_BUILD) $(JOBS)
 
@@ -53,7 +56,8 @@ fuzz: deps
 	@bash fuzz/run-fuzzers
 
 package: build
-	@cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist
+	@bash scripts/check-packages dist/siconv*_$(VERSION)_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-bench $(WINDOWS_BUILD) dist

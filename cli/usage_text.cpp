@@ -14,7 +14,8 @@ Commands:
   list [-r] FOLDER...            For each folder, the quantities it holds, one
                                  line each: index, tab, caption, tab, and
                                  旧単位 (old units) or ＳＩ単位 (SI units).
-  to-si [-r] [-q Q]... FOLDER... Converts the quantities stored in old units
+  to-si [-r] [-q Q]... FOLDER...
+                                 Converts the quantities stored in old units
                                  to SI units.
   to-old [-r] [-q Q]... FOLDER...
                                  Converts the quantities stored in SI units
