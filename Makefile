@@ -45,7 +45,7 @@ windows-configure: deps
 	  -DSICONV_WITH_UI=OFF $(CMAKE_FLAGS) >/dev/null
 
 windows: windows-configure
-	@cmake --build $(WINDOWS_BUILD) --target siconv-cli -j $(JOBS)
+	@cmake --build $(WINDOWS_BUILD) --target siconv siconv-cli -j $(JOBS)
 	@bash scripts/package-windows $(WINDOWS_BUILD) $(VERSION) dist
 
 # The Windows test programs under Wine, the examples converted by both builds'

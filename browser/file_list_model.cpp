@@ -19,7 +19,7 @@ std::vector<std::string> SortedFileNames(const std::string& folder) {
 }  // namespace
 
 FileListModel::FileListModel(const std::string& folder)
-    : folder_(ResolveFolder("/", folder)), names_(SortedFileNames(folder_)) {}
+    : folder_(FolderText(folder)), names_(SortedFileNames(folder_)) {}
 
 void FileListModel::SetFolder(const std::string& path) {
   std::string target = ResolveFolder(folder_, path);

@@ -9,7 +9,7 @@
 
 namespace siconv {
 
-FolderListModel::FolderListModel(const std::string& folder) : folder_(ResolveFolder("/", folder)) {
+FolderListModel::FolderListModel(const std::string& folder) : folder_(FolderText(folder)) {
   Rebuild(ReadFolderEntries(folder_).folders);
 }
 
@@ -20,7 +20,7 @@ int FolderListModel::CurrentItemIndex() const {
 std::string FolderListModel::ItemPath(int index) const {
   const FolderItem& item = items_.at(index);
   if (item.kind == FolderKind::ClosedFolder) return AddBackslash(folder_) + item.text;
-  std::string path = "/";
+  std::string path = FolderRoot(folder_);
   std::vector<std::string> names = FolderNames(folder_);
   for (int i = 0; i < index; ++i) path = AddBackslash(path) + names[i];
   return path;
@@ -44,7 +44,8 @@ void FolderListModel::Rebuild(std::vector<std::string> subfolders) {
   std::vector<std::string> names = FolderNames(folder_);
   int depth = static_cast<int>(names.size());
   items_.clear();
-  items_.push_back({"/", depth == 0 ? FolderKind::CurrentFolder : FolderKind::OpenFolder, 0});
+  items_.push_back(
+      {FolderRoot(folder_), depth == 0 ? FolderKind::CurrentFolder : FolderKind::OpenFolder, 0});
   for (int i = 0; i < depth; ++i) {
     FolderKind kind = i + 1 == depth ? FolderKind::CurrentFolder : FolderKind::OpenFolder;
     items_.push_back({std::move(names[i]), kind, i + 1});

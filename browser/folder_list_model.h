@@ -10,7 +10,7 @@ namespace siconv {
 enum class FolderKind { OpenFolder, CurrentFolder, ClosedFolder };
 
 struct FolderItem {
-  std::string text;  // "/" for the root item, else a folder's name
+  std::string text;  // the root ("/", "C:\") for the root item, else a folder's name
   FolderKind kind;
   int depth;  // 0 for the root item; indentation steps
 

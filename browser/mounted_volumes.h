@@ -6,8 +6,9 @@
 
 namespace siconv {
 
-// Every mounted volume that is valid and ready, as QStorageInfo reports it,
-// with its removable flag read from the kernel.
+// On Linux every mounted volume that is valid and ready, as QStorageInfo
+// reports it, with its removable flag read from the kernel; on Windows every
+// drive with a root folder, letter by letter, with its drive type as its kind.
 std::vector<VolumeRecord> ReadMountedVolumes();
 
 }  // namespace siconv

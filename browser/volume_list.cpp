@@ -31,11 +31,10 @@ bool IsListed(const VolumeRecord& volume) {
 }
 
 std::string ItemText(const VolumeRecord& volume, VolumeKind kind) {
-  if (kind == VolumeKind::Floppy) return volume.rootPath;
-  if (kind == VolumeKind::Network && !volume.device.empty()) {
-    return volume.rootPath + " " + volume.device;
-  }
-  return volume.rootPath + " [" + volume.label + "]";
+  const std::string name = VolumeItemName(volume.rootPath);
+  if (kind == VolumeKind::Floppy) return name;
+  if (kind == VolumeKind::Network && !volume.device.empty()) return name + " " + volume.device;
+  return name + " [" + volume.label + "]";
 }
 
 }  // namespace
@@ -43,6 +42,7 @@ std::string ItemText(const VolumeRecord& volume, VolumeKind kind) {
 // The file system names optical and network media whatever the device says;
 // an optical drive also reports itself removable.
 VolumeKind KindOfVolume(const VolumeRecord& volume) {
+  if (volume.kind) return *volume.kind;
   if (kNetworkTypes.contains(volume.fileSystemType)) return VolumeKind::Network;
   if (kOpticalTypes.contains(volume.fileSystemType)) return VolumeKind::CdRom;
   if (kMemoryTypes.contains(volume.fileSystemType)) return VolumeKind::Ram;

@@ -1,14 +1,9 @@
 #include "cli/convert_folders.h"
 
 #include "cli/interruption.h"
+#include "state/command_status.h"
 
 namespace siconv {
-namespace {
-
-constexpr const char* kCommandDone = "変換を終了しました。";
-constexpr const char* kCommandFailed = "変換に失敗しました。";
-
-}  // namespace
 
 bool ConvertFolders(const std::vector<std::string>& folders, const ConversionRequest& request,
                     bool counted, CliReporter& reporter) {
@@ -29,7 +24,7 @@ bool ConvertFolders(const std::vector<std::string>& folders, const ConversionReq
       reporter.Error(count + folders[i] + ": interrupted");
       continue;
     }
-    const std::string line = count + folders[i] + ": " + (done ? kCommandDone : kCommandFailed);
+    const std::string line = count + folders[i] + ": " + CommandStatusText(done);
     // A failed folder's line stays with --quiet: it tells whose the errors above are.
     if (done) {
       reporter.Note(line);

@@ -1,6 +1,8 @@
-# The Windows cross build: GoogleTest built from Debian's sources with the
-# cross compiler, and test programs run under Wine in a prefix of this build.
-# The programs install into the top of their folder, as Program Files has it.
+# The Windows cross build: the window's resources compiled by windres,
+# GoogleTest built from Debian's sources with the cross compiler, and test
+# programs run under Wine in a prefix of this build. The programs install
+# into the top of their folder, as Program Files has it.
+enable_language(RC)
 set(CMAKE_INSTALL_BINDIR .)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run
                                   ${PROJECT_BINARY_DIR}/wine)

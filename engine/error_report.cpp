@@ -1,5 +1,9 @@
 #include "engine/error_report.h"
 
+#include <algorithm>
+
+#include "engine/path_separator.h"
+
 namespace siconv {
 namespace {
 
@@ -42,7 +46,9 @@ std::string ExceptionReportText(const Exception& e) {
 }
 
 std::string ApplicationTitle(std::string_view executablePath) {
-  std::string_view name = executablePath.substr(executablePath.rfind('/') + 1);
+  const auto separator =
+      std::find_if(executablePath.rbegin(), executablePath.rend(), IsPathSeparator);
+  std::string_view name = executablePath.substr(executablePath.rend() - separator);
   std::string title(name.substr(0, name.find('.')));
   // Linux program names are lower case; the title starts with a capital all the same.
   for (std::size_t i = 0; i < title.size(); ++i) {

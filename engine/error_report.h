@@ -21,8 +21,9 @@ std::string ExceptionPlace(const Exception& e);
 // the error on a second line when there is one.
 std::string ExceptionReportText(const Exception& e);
 
-// The executable's file name cut before its first ".", every character after
-// the first in lower case: "/usr/bin/siconv" gives "Siconv".
+// The executable's file name (after the last path separator of the platform)
+// cut before its first ".", every character after the first in lower case:
+// "/usr/bin/siconv" gives "Siconv", "C:\Tools\SICONV.EXE" on Windows too.
 std::string ApplicationTitle(std::string_view executablePath);
 
 namespace message_dialog {

@@ -56,6 +56,9 @@ struct FileStatus {
 struct FolderEntry {
   std::string name;
   FileKind kind = FileKind::Other;  // after following a link (Missing: dangling)
+  // Hidden by the platform's own rule: a name beginning with "." on Linux,
+  // the hidden or system attribute on Windows.
+  bool hidden = false;
 };
 
 class FileSystem {

@@ -10,7 +10,7 @@ FolderEntries ReadFolderEntries(const std::string& folder) {
   CheckIoAt(CurrentFileSystem().ListFolder(folder, listed), folder);
   FolderEntries entries;
   for (const FolderEntry& entry : listed) {
-    if (entry.name[0] == '.') continue;
+    if (entry.hidden) continue;
     if (entry.kind == FileKind::Folder) entries.folders.push_back(entry.name);
     if (entry.kind == FileKind::Regular) entries.files.push_back(entry.name);
   }

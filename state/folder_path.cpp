@@ -31,21 +31,31 @@ std::string ResolveFolder(const std::string& base, const std::string& path) {
   return text;
 }
 
+std::string FolderText(const std::string& folder) {
+  return ResolveFolder(std::string(), folder);
+}
+
+std::string FolderRoot(const std::string& folder) {
+  return TextOf(PathOf(folder).root_path());
+}
+
 std::vector<std::string> FolderNames(const std::string& folder) {
   std::vector<std::string> names;
   for (const fs::path& part : PathOf(folder).relative_path()) names.push_back(TextOf(part));
   return names;
 }
 
+// A root ends in its separator, any other folder is followed by one.
 bool FolderContains(const std::string& outer, const std::string& folder) {
   if (!folder.starts_with(outer)) return false;
-  return folder.size() == outer.size() || outer.back() == '/' || folder[outer.size()] == '/';
+  return folder.size() == outer.size() || IsPathSeparator(outer.back()) ||
+         IsPathSeparator(folder[outer.size()]);
 }
 
 std::string ProcessCurrentFolder() {
   std::error_code error;
   fs::path current = fs::current_path(error);
-  return error ? std::string("/") : ResolveFolder("/", TextOf(current));
+  return error ? std::string("/") : FolderText(TextOf(current));
 }
 
 }  // namespace siconv

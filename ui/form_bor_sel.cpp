@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <array>
 
-#include "engine/quantity_catalogue.h"
+#include "browser/unit_declaration.h"
 #include "ui/fonts.h"
 #include "ui/guarded_handler.h"
 #include "ui/main_form.h"
@@ -12,25 +12,6 @@
 
 namespace siconv {
 namespace {
-
-constexpr QSize kClientSize(567, 305);
-
-using Layout = Ui::FormBorSelLayout;
-
-struct UnitRow {
-  QRadioButton* Layout::*oldUnit;
-  QRadioButton* Layout::*siUnit;
-};
-
-// One row per quantity, in QuantityIndex order.
-constexpr std::array<UnitRow, kQuantityCount> kRows{{
-    {&Layout::RadioButton1, &Layout::RadioButton2},
-    {&Layout::RadioButton3, &Layout::RadioButton4},
-    {&Layout::RadioButton5, &Layout::RadioButton6},
-    {&Layout::RadioButton7, &Layout::RadioButton8},
-    {&Layout::RadioButton9, &Layout::RadioButton10},
-    {&Layout::RadioButton11, &Layout::RadioButton12},
-}};
 
 // The style's gap between a radio circle and its caption would let "kN/m2"
 // reach the edge of its 57-pixel button; a Windows radio button leaves less.
@@ -55,8 +36,8 @@ TFormBorSel::TFormBorSel(TmainForm& mainForm) : QDialog(&mainForm), mainForm_(ma
   SetControlFonts(*this, ProportionalGothic(12));
   auto* narrow = new NarrowCaptionGap(this);
   for (QRadioButton* radio : findChildren<QRadioButton*>()) radio->setStyle(narrow);
-  setFixedSize(kClientSize);
-  PlaceCentred(*this, kClientSize);
+  setFixedSize(ClientSize(siconv::FormBorSelLayout()));
+  PlaceCentred(*this, ClientSize(siconv::FormBorSelLayout()));
   ErrorUi& errors = mainForm.Errors();
   ConnectGuarded(BitBtnExit, &QPushButton::clicked, this, errors, [this] { BitBtnExitClick(); });
   ConnectGuarded(BitBtnCancel, &QPushButton::clicked, this, errors,
@@ -64,28 +45,28 @@ TFormBorSel::TFormBorSel(TmainForm& mainForm) : QDialog(&mainForm), mainForm_(ma
 }
 
 QRadioButton* TFormBorSel::OldUnitButton(int k) const {
-  return this->*kRows.at(k).oldUnit;
+  return findChild<QRadioButton*>(QString::fromStdString(OldUnitButtonName(k)));
 }
 
 QRadioButton* TFormBorSel::SiUnitButton(int k) const {
-  return this->*kRows.at(k).siUnit;
+  return findChild<QRadioButton*>(QString::fromStdString(SiUnitButtonName(k)));
 }
 
 void TFormBorSel::ShowUnitTypes() {
   for (int k = 0; k < kQuantityCount; ++k) {
-    (mainForm_.UnitType[k] == 1 ? SiUnitButton(k) : OldUnitButton(k))->setChecked(true);
+    (ShownAsSi(mainForm_.UnitType[k]) ? SiUnitButton(k) : OldUnitButton(k))->setChecked(true);
   }
 }
 
 void TFormBorSel::ApplyUnitTypes() {
-  UnitTypes units{};
-  for (int k = 0; k < kQuantityCount; ++k) units[k] = SiUnitButton(k)->isChecked() ? 1 : 0;
-  mainForm_.Model().DeclareUnits(units);
+  std::array<bool, kQuantityCount> siChecked{};
+  for (int k = 0; k < kQuantityCount; ++k) siChecked[k] = SiUnitButton(k)->isChecked();
+  DeclareUnits(mainForm_.Model(), siChecked);
+  mainForm_.ShowLists();
 }
 
 void TFormBorSel::BitBtnExitClick() {
   ApplyUnitTypes();
-  mainForm_.ListSeirifromBrDatSet();
   close();
 }
 

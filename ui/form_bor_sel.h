@@ -18,8 +18,8 @@ class TFormBorSel : public QDialog, public Ui::FormBorSelLayout {
  public:
   explicit TFormBorSel(TmainForm& mainForm);
 
-  // Only an entry of 1 counts as SI units here.
   void ShowUnitTypes();
+  // The declaration: UnitType and both lists follow the radio buttons.
   void ApplyUnitTypes();
 
  private:

@@ -7,18 +7,15 @@
 #include "ui/window_placement.h"
 
 namespace siconv {
-namespace {
-
-constexpr QSize kClientSize(432, 108);
-
-}  // namespace
 
 TFormVersion::TFormVersion(ErrorUi& errors, QWidget* parent) : QDialog(parent) {
   setupUi(this);
   setFont(FixedGothic(13));
+  // A push button takes the style's button font unless given its own.
+  Button1->setFont(font());
   for (QLabel* label : {Label1, Label2, Label3, Label4}) label->setFont(FixedGothic(15));
-  setFixedSize(kClientSize);
-  PlaceCentred(*this, kClientSize);
+  setFixedSize(ClientSize(siconv::FormVersionLayout()));
+  PlaceCentred(*this, ClientSize(siconv::FormVersionLayout()));
   ConnectGuarded(Button1, &QPushButton::clicked, this, errors, [this] { Button1Click(); });
 }
 

@@ -1,27 +1,11 @@
 #pragma once
-// Every handler connected to a widget signal runs through here, so that no
-// exception unwinds through Qt's event loop: the error is reported and the
-// program carries on, with what the handler had done before it left standing.
+// Every handler connected to a widget signal runs inside RunGuarded.
 #include <QObject>
-#include <exception>
 #include <type_traits>
-#include <utility>
 
-#include "engine/error_report.h"
-#include "engine/exceptions.h"
+#include "browser/run_guarded.h"
 
 namespace siconv {
-
-template <class Handler>
-void RunGuarded(ErrorUi& errors, Handler&& handler) {
-  try {
-    std::forward<Handler>(handler)();
-  } catch (const Exception& e) {
-    errors.ReportException(e);
-  } catch (const std::exception& e) {
-    errors.ReportException(Exception(e.what()));
-  }
-}
 
 // QObject::connect with the handler inside RunGuarded; the signal's arguments
 // are handed on to a handler that takes them.

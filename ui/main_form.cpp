@@ -15,14 +15,6 @@
 #include "ui/window_placement.h"
 
 namespace siconv {
-namespace {
-
-constexpr QSize kClientSize(728, 419);
-constexpr QSize kToolButtonSize(65, 49);
-constexpr int kStatusBarHeight = 17;
-constexpr int kTimerInterval = 1000;
-
-}  // namespace
 
 TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
                      const std::vector<VolumeRecord>& volumes, QWidget* parent)
@@ -30,10 +22,10 @@ TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
   setupUi(this);
   SetUpControls();
   ConnectHandlers();
-  PlaceCentred(*this, kClientSize);
+  PlaceCentred(*this, ClientSize(siconv::MainFormLayout()));
   FormCreate();
   // Enabled from creation: the first tick empties the (empty) status text.
-  Timer.setInterval(kTimerInterval);
+  Timer.setInterval(kStatusTimerInterval);
   Timer.start();
 }
 
@@ -44,11 +36,12 @@ void TmainForm::SetUpControls() {
   // 64); a toolbar cannot overlap, so the first gives up its last column.
   // A toolbar centres its buttons in its height, so the band is as high as
   // they are (49) and the client controls below keep their window places.
-  CoolBar1->widgetForAction(SpeedButton1)->setFixedSize(kToolButtonSize - QSize(1, 0));
-  CoolBar1->widgetForAction(SpeedButton2)->setFixedSize(kToolButtonSize);
+  const QSize toolButton = SizeOf(Control(siconv::MainFormLayout(), "SpeedButton2").place);
+  CoolBar1->widgetForAction(SpeedButton1)->setFixedSize(toolButton - QSize(1, 0));
+  CoolBar1->widgetForAction(SpeedButton2)->setFixedSize(toolButton);
   // Return presses the focused push button, as Space does.
   for (QPushButton* button : {BitBtn1, BitBtn2, BitBtnBorSet}) button->setAutoDefault(true);
-  StatusBar->setFixedHeight(kStatusBarHeight);
+  StatusBar->setFixedHeight(Control(siconv::MainFormLayout(), "StatusBar").place.height);
   statusPanel_ = new StatusPanel(*StatusBar);
   DirectoryListBox->ShowItems(model_.Folders());
   DriveComboBox->ShowVolumes(model_.Volumes().Items(), model_.Volumes().CurrentIndex());
@@ -92,7 +85,7 @@ void TmainForm::SetDialogs(TFormBorSel& formBorSel, TFormVersion& formVersion) {
 
 void TmainForm::FormCreate() {
   TabbedNotebook1->setCurrentIndex(0);
-  for (int page = 0; page < 5; ++page) SetButtonState(-1, page);
+  StartMainWindow(model_, *this);
 }
 
 void TmainForm::ShowStatus(const std::string& text) {

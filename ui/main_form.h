@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "browser/main_window_model.h"
+#include "browser/main_window_rules.h"
 #include "engine/file_conversion.h"
 #include "ui_main_form.h"
 
@@ -20,7 +21,10 @@ class StatusPanel;
 class TFormBorSel;
 class TFormVersion;
 
-class TmainForm : public QMainWindow, public Ui::MainFormLayout, public ConversionHost {
+class TmainForm : public QMainWindow,
+                  public Ui::MainFormLayout,
+                  public ConversionHost,
+                  public MainWindowView {
   Q_OBJECT
  public:
   // The folder chooser and the hidden file list stand on startFolder; no
@@ -33,6 +37,10 @@ class TmainForm : public QMainWindow, public Ui::MainFormLayout, public Conversi
 
   void ShowStatus(const std::string& text) override;
   ErrorUi& Errors() override { return errors_; }
+  void ShowLists() override;
+  void ShowFolders() override;
+  bool TimerEnabled() const override { return Timer.isActive(); }
+  void SetTimerEnabled(bool enabled) override;
 
   // Origin -1 resets, 0: the old-units list was acted on, 1: the SI list.
   void SetButtonState(int origin, int page);
@@ -63,25 +71,24 @@ class TmainForm : public QMainWindow, public Ui::MainFormLayout, public Conversi
 
  private:
   void FormCreate();
-  void DriveComboBoxChange(int index);
-  void DirectoryListBoxChange();
+  void DriveComboBoxChange(int index) { ChooseVolume(model_, *this, index); }
   void ListBoxOld1Click();
   void ListBox4Click();
-  void TabbedNotebook1Change(int pageStillShown) { SetButtonState(0, pageStillShown); }
+  void TabbedNotebook1Change(int pageStillShown) {
+    NotebookPageChanging(model_, *this, pageStillShown);
+  }
   void BitBtn2SI1Click() { Transdata(1, Page()); }
   void BitBtn2OldClick() { Transdata(0, Page()); }
   void BitBtnBorSetClick();
   void SpeedButton1Click() { close(); }
   void SpeedButton2Click();
-  void TimerTimer();
+  void TimerTimer() { StatusTimerTick(*this); }
 
   int Page() const { return TabbedNotebook1->currentIndex(); }
   void SetUpControls();
   void ConnectHandlers();
   void ConnectNotebook();
-  void OpenFolderItem(int index);
-  // Draws the model's lists, selections and arrows.
-  void ShowLists();
+  void OpenFolderItem(int index) { siconv::OpenFolderItem(model_, *this, index); }
 
   ErrorUi& errors_;
   StatusPanel* statusPanel_ = nullptr;

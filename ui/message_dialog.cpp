@@ -17,55 +17,15 @@
 namespace siconv {
 namespace {
 
-struct ButtonFace {
-  const char* caption;
-  int result;
-};
-
-// Captions and modal results, in the order of the set's bits.
-constexpr std::array<ButtonFace, 11> kButtonFaces{{
-    {"はい(&Y)", 6},
-    {"いいえ(&N)", 7},
-    {"OK", 1},
-    {"ｷｬﾝｾﾙ", 2},
-    {"中止(&A)", message_dialog::kResultAbort},
-    {"再試行(&R)", 4},
-    {"無視(&I)", 5},
-    {"すべて(&A)", 8},
-    {"すべていいえ(&O)", 9},
-    {"すべてはい(&A)", 10},
-    {"ﾍﾙﾌﾟ(&H)", 0},
-}};
-
-struct KindFace {
-  const char* caption;
-  QStyle::StandardPixmap icon;
-};
-
-// Kinds 0 to 3: warning, error, information, confirmation.
-constexpr std::array<KindFace, 4> kKindFaces{{
-    {"警告", QStyle::SP_MessageBoxWarning},
-    {"エラー", QStyle::SP_MessageBoxCritical},
-    {"情報", QStyle::SP_MessageBoxInformation},
-    {"確認", QStyle::SP_MessageBoxQuestion},
-}};
-
-const ButtonFace& FaceOf(DialogButton button) {
-  return kButtonFaces[static_cast<int>(button)];
-}
-
-std::optional<DialogButton> FirstPresent(const std::vector<DialogButton>& present,
-                                         std::initializer_list<DialogButton> candidates) {
-  for (DialogButton candidate : candidates) {
-    if (std::find(present.begin(), present.end(), candidate) != present.end()) return candidate;
-  }
-  return std::nullopt;
-}
+// The icons of kinds 0 to 3: warning, error, information, confirmation.
+constexpr std::array<QStyle::StandardPixmap, 4> kKindIcons{
+    QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxInformation,
+    QStyle::SP_MessageBoxQuestion};
 
 QLabel* MakeIconLabel(int kind, QWidget* parent) {
   auto* label = new QLabel(parent);
-  if (kind >= 0 && kind < static_cast<int>(kKindFaces.size())) {
-    const QIcon icon = parent->style()->standardIcon(kKindFaces[kind].icon);
+  if (kind >= 0 && kind < static_cast<int>(kKindIcons.size())) {
+    const QIcon icon = parent->style()->standardIcon(kKindIcons[static_cast<std::size_t>(kind)]);
     label->setPixmap(icon.pixmap(32, 32));
   }
   label->setAlignment(Qt::AlignTop);
@@ -91,28 +51,13 @@ QLabel* MakeTextLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-ButtonPlan PlanButtons(std::uint16_t buttons) {
-  ButtonPlan plan;
-  for (int bit = 0; bit < static_cast<int>(kButtonFaces.size()); ++bit) {
-    if ((buttons >> bit) & 1) plan.buttons.push_back(static_cast<DialogButton>(bit));
-  }
-  plan.defaultButton =
-      FirstPresent(plan.buttons, {DialogButton::Ok, DialogButton::Yes, DialogButton::Retry});
-  plan.cancelButton =
-      FirstPresent(plan.buttons, {DialogButton::Cancel, DialogButton::No, DialogButton::Ok});
-  return plan;
-}
-
-int ModalResult(DialogButton button) {
-  return FaceOf(button).result;
-}
-
 MessageDialog::MessageDialog(const std::string& text, int kind, std::uint16_t buttons,
                              QWidget* parent)
     : QDialog(parent) {
-  const bool known = kind >= 0 && kind < static_cast<int>(kKindFaces.size());
-  setWindowTitle(known ? QString::fromUtf8(kKindFaces[kind].caption)
-                       : QGuiApplication::applicationDisplayName());
+  const std::optional<std::string_view> caption = KindCaption(kind);
+  setWindowTitle(caption
+                     ? QString::fromUtf8(caption->data(), static_cast<qsizetype>(caption->size()))
+                     : QGuiApplication::applicationDisplayName());
   QString shown = QString::fromStdString(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
@@ -134,7 +79,9 @@ MessageDialog::MessageDialog(const std::string& text, int kind, std::uint16_t bu
 void MessageDialog::AddButtons(const ButtonPlan& plan, QBoxLayout& row) {
   row.addStretch();
   for (DialogButton button : plan.buttons) {
-    auto* push = new QPushButton(QString::fromUtf8(FaceOf(button).caption), this);
+    const std::string_view caption = ButtonCaption(button);
+    auto* push = new QPushButton(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), this);
     // Return presses the focused button, else the planned default.
     push->setAutoDefault(true);
     push->setDefault(plan.defaultButton == button);

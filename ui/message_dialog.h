@@ -5,31 +5,15 @@
 // yield its own result.
 #include <QDialog>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "browser/message_dialog_plan.h"
 
 class QBoxLayout;
 class QPushButton;
 
 namespace siconv {
-
-// In the order of the bits of the button set, bit 0 first.
-enum class DialogButton { Yes, No, Ok, Cancel, Abort, Retry, Ignore, All, NoToAll, YesToAll, Help };
-
-struct ButtonPlan {
-  std::vector<DialogButton> buttons;  // one per set bit, in bit order
-  std::optional<DialogButton> defaultButton;
-  std::optional<DialogButton> cancelButton;
-};
-
-// Default: OK, else Yes, else Retry; cancel: Cancel, else No, else OK; each
-// only when it is in the set.
-ButtonPlan PlanButtons(std::uint16_t buttons);
-
-// The dialog's result when the button is pressed; 0 for Help, which does not
-// close the dialog.
-int ModalResult(DialogButton button);
 
 class MessageDialog : public QDialog {
   Q_OBJECT

@@ -1,6 +1,6 @@
 #include "ui/program_windows.h"
 
-#include <utility>
+#include "browser/start_folders.h"
 
 namespace siconv {
 
@@ -15,15 +15,7 @@ ProgramWindows::ProgramWindows(ErrorUi& errors, const std::string& startFolder,
 std::unique_ptr<ProgramWindows> CreateProgramWindows(ErrorUi& errors,
                                                      const std::vector<std::string>& startFolders,
                                                      const std::vector<VolumeRecord>& volumes) {
-  bool reported = false;
-  for (const std::string& folder : startFolders) {
-    try {
-      return std::make_unique<ProgramWindows>(errors, folder, volumes);
-    } catch (const Exception& e) {
-      if (!std::exchange(reported, true)) errors.ReportException(e);
-    }
-  }
-  return nullptr;
+  return CreateOnFirstFolder<ProgramWindows>(errors, startFolders, volumes);
 }
 
 }  // namespace siconv

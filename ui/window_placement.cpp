@@ -10,6 +10,14 @@
 
 namespace siconv {
 
+QSize ClientSize(const WindowLayout& layout) {
+  return {layout.clientWidth, layout.clientHeight};
+}
+
+QSize SizeOf(const Place& place) {
+  return {place.width, place.height};
+}
+
 namespace {
 
 // The top-left corner that puts a box of this size in the middle of the screen.

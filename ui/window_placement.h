@@ -3,9 +3,14 @@
 // the screen, and how the modeless ones are brought up.
 #include <QSize>
 
+#include "browser/window_layout.h"
+
 class QWidget;
 
 namespace siconv {
+
+QSize ClientSize(const WindowLayout& layout);
+QSize SizeOf(const Place& place);
 
 void PlaceCentred(QWidget& window, QSize clientSize);
 

@@ -216,6 +216,7 @@ class PosixFileSystem final : public FileSystem {
       if (name == "." || name == "..") continue;
       FolderEntry& out = entries.emplace_back();
       out.name = name;
+      out.hidden = name[0] == '.';
       ClassifyEntry(::dirfd(dir.get()), *entry, out);
     }
     return errno == 0 ? 0 : LastCode(folder);

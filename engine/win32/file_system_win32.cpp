@@ -294,6 +294,7 @@ class Win32FileSystem final : public FileSystem {
   FolderEntry EntryOf(const std::string& folder, const WIN32_FIND_DATAW& data) {
     FolderEntry entry;
     entry.name = WideToUtf8(data.cFileName);
+    entry.hidden = (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
     const bool link =
         (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && IsLinkTag(data.dwReserved0);
     if (!link) {

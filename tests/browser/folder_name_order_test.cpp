@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
-
 namespace siconv {
 namespace {
 
@@ -15,16 +13,6 @@ TEST(OrderFolderNames, SortsWithoutRegardToCase) {
 
 TEST(OrderFolderNames, ListsEachOfNamesEqualIgnoringCase) {
   EXPECT_EQ(OrderFolderNames({"data", "x", "Data", "DATA"}), (Names{"DATA", "Data", "data", "x"}));
-}
-
-// A Japanese collation that ignores case also takes kana and width variants as
-// equal; those are different folders and all stay.
-TEST(OrderFolderNames, KeepsKanaAndWidthVariantsUnderJapaneseCollation) {
-  QLocale previous;
-  QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-  Names ordered = OrderFolderNames({"データ", "でーた", "ﾃﾞｰﾀ"});
-  QLocale::setDefault(previous);
-  EXPECT_EQ(ordered.size(), 3u);
 }
 
 TEST(OrderFolderNames, KeepsUndecodableNamesApart) {

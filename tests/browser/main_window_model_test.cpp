@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "engine/exceptions.h"
+#include "state/folder_path.h"
 #include "state/unit_type_file.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
@@ -38,17 +39,17 @@ class MainWindowModelTest : public ::testing::Test {
 
   TempDir root;
   MainWindowModel model{root.Path(),
-                        {{"/", "ext4", "/dev/sda1", "", false},
+                        {{FolderRoot(root.Path()), "ext4", "/dev/sda1", "", false},
                          {root.Path("vol"), "vfat", "/dev/sdb1", "STICK", true}}};
 };
 
 TEST_F(MainWindowModelTest, AFolderScanSwitchesEveryPartTogether) {
   ASSERT_TRUE(model.OpenFolder("../vol/inner"));
-  EXPECT_EQ(model.Folders().CurrentFolder(), root.Path("vol/inner"));
-  EXPECT_EQ(model.DataFolder(), root.Path("vol/inner"));
+  EXPECT_EQ(model.Folders().CurrentFolder(), ResolveFolder(root.Path(), "vol/inner"));
+  EXPECT_EQ(model.DataFolder(), ResolveFolder(root.Path(), "vol/inner"));
   EXPECT_EQ(model.Volumes().CurrentIndex(), 1);
   EXPECT_EQ(model.List(kOldList).captions, kSixCaptions);
-  EXPECT_FALSE(model.OpenFolder(root.Path("vol/inner")));
+  EXPECT_FALSE(model.OpenFolder(ResolveFolder(root.Path(), "vol/inner")));
   EXPECT_FALSE(model.OpenFolder(""));
 }
 

@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "state/command_status.h"
 #include "tests/support/recording_host.h"
 #include "tests/support/temp_dir.h"
 #include "ui/program_windows.h"
 
 namespace siconv {
 
-inline constexpr const char* kDone = "変換を終了しました。";
-inline constexpr const char* kFailed = "変換に失敗しました。";
+inline const char* const kDone = CommandStatusText(true);
+inline const char* const kFailed = CommandStatusText(false);
 inline constexpr const char* kFeedPressure = "給圧";
 inline constexpr const char* kWaterPressure = "送水圧";
 inline constexpr const char* kCriticalPressure = "限界圧力(透水試験)";

@@ -27,5 +27,10 @@ TEST(ResolveFolder, GivesTheFolderTextWithoutFollowingLinks) {
   }
 }
 
+TEST(FolderRoot, IsTheSlash) {
+  EXPECT_EQ(FolderRoot("/a/b"), "/");
+  EXPECT_EQ(FolderRoot("/"), "/");
+}
+
 }  // namespace
 }  // namespace siconv

@@ -25,5 +25,29 @@ TEST(ResolveFolder, GivesDriveRootsWithTheirBackslashOnly) {
   }
 }
 
+TEST(FolderContains, TakesADriveRootAsTheFolderOfEverythingOnItsDrive) {
+  struct Case {
+    const char* outer;
+    const char* folder;
+    bool contains;
+  };
+  const Case cases[] = {
+      {"C:\\", "C:\\", true},
+      {"C:\\", "C:\\DATA", true},
+      {"C:\\DATA", "C:\\DATA\\G73", true},
+      {"C:\\DATA", "C:\\DATABASE", false},
+      {"C:\\", "D:\\DATA", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FolderContains(c.outer, c.folder), c.contains) << c.outer << " / " << c.folder;
+  }
+}
+
+TEST(FolderRoot, IsTheDriveLetterColonAndBackslash) {
+  EXPECT_EQ(FolderRoot("C:\\DATA\\G73"), "C:\\");
+  EXPECT_EQ(FolderRoot("D:\\"), "D:\\");
+  EXPECT_EQ(FolderText("C:\\DATA\\..\\"), "C:\\");
+}
+
 }  // namespace
 }  // namespace siconv

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QStorageInfo>
 
-#include "browser/removable_device.h"
+#include "browser/posix/removable_device.h"
 
 namespace siconv {
 

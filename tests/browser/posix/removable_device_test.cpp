@@ -1,4 +1,4 @@
-#include "browser/removable_device.h"
+#include "browser/posix/removable_device.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,9 @@
+#include "browser/volume_list.h"
+
+namespace siconv {
+
+std::string VolumeItemName(const std::string& rootPath) {
+  return rootPath;
+}
+
+}  // namespace siconv

@@ -1,0 +1,238 @@
+// The Win32 window under Wine, driven by the messages its controls send:
+// what a user would see after each act. The rules behind it are the model's
+// and are tested there; here the skin's drawing and reporting paths.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <map>
+
+#include "browser/window_layout.h"
+#include "state/command_status.h"
+#include "tests/ui/win32/win32_window_test_support.h"
+#include "ui/win32/layout_controls.h"
+
+namespace siconv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file of a folder with its bytes; the folder lock's mark is no data.
+std::map<std::string, std::string> FolderBytes(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (!IsFolderLockMark(name)) files[name] = ReadFile(entry.path().string());
+  }
+  return files;
+}
+
+// What the Linux siconv-cli made of examples/old-units (scripts/windows-tests).
+fs::path LinuxExpected(const char* step) {
+  return fs::path(SICONV_BINARY_DIR) / "linux-expected" / step;
+}
+
+TEST_F(Win32WindowTest, ConvertsTheExampleToSiAndBackWithTheLinuxBuildsBytes) {
+  ASSERT_TRUE(fs::is_directory(LinuxExpected("to-si"))) << "made by scripts/windows-tests";
+  const std::string data = CopyExample("old-units", "data");
+  Start();
+  OpenFolder("data");
+  const std::vector<std::string> captions = Items("ListBox1");
+  ASSERT_FALSE(captions.empty());
+  std::vector<int> all(captions.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+
+  SelectRows("ListBox1", all);
+  Press(*form, "BitBtn1");
+  EXPECT_EQ(Items("ListBox1"), std::vector<std::string>{});
+  EXPECT_EQ(Items("ListBox2"), captions);
+  EXPECT_EQ(StatusText(), CommandStatusText(true));
+  EXPECT_EQ(FolderBytes(Wide(data)), FolderBytes(LinuxExpected("to-si")));
+
+  SelectRows("ListBox2", all);
+  Press(*form, "BitBtn2");
+  EXPECT_EQ(Items("ListBox1"), captions);
+  EXPECT_EQ(FolderBytes(Wide(data)), FolderBytes(LinuxExpected("to-old")));
+  EXPECT_EQ(errors.reports, std::vector<std::string>{});
+  EXPECT_FALSE(IsWindowEnabled(Window("BitBtn1")));
+  EXPECT_FALSE(IsWindowEnabled(Window("BitBtn2")));
+}
+
+TEST_F(Win32WindowTest, AFailedFolderChangeLeavesEveryControlOnThePreviousFolder) {
+  CopyExample("old-units", "data");
+  fs::create_directory(Wide(root.Path("data") + "\\gone"));
+  Start();
+  OpenFolder("data");
+  SelectRows("ListBox1", {0});
+  const std::vector<std::string> folders = Items("DirectoryListBox");
+  const std::vector<std::string> oldList = Items("ListBox1");
+  const int drive = Selected("DriveComboBox");
+  const int highlighted = Selected("DirectoryListBox");
+  fs::remove(Wide(root.Path("data") + "\\gone"));
+
+  OpenFolder("gone");
+  EXPECT_EQ(errors.reports.size(), 1U);
+  EXPECT_EQ(Items("DirectoryListBox"), folders);
+  EXPECT_EQ(Selected("DirectoryListBox"), highlighted);
+  EXPECT_EQ(Selected("DriveComboBox"), drive);
+  EXPECT_EQ(Items("ListBox1"), oldList);
+  EXPECT_EQ(form->Model().DataFolder(), root.Path("data"));
+  EXPECT_TRUE(IsWindowEnabled(Window("BitBtn1")));
+}
+
+// Declared through the settings dialog, a quantity whose record file is not
+// in the folder is listed; converting it shows the open error naming the
+// file, and the failure reaches the status bar.
+TEST_F(Win32WindowTest, AnOpenFailureIsShownAndReachesTheStatusBar) {
+  fs::remove(Wide(CopyExample("old-units", "data") + "\\G73.TXT"));
+  Start();
+  OpenFolder("data");
+  const std::size_t present = Items("ListBox1").size();
+  Press(*form, "BitBtnBorSet");
+  EXPECT_TRUE(IsWindowVisible(windows->FormBorSel.Handle()));
+  Press(windows->FormBorSel, "BitBtnExit");
+  EXPECT_FALSE(IsWindowVisible(windows->FormBorSel.Handle()));
+  ASSERT_EQ(Items("ListBox1").size(), 6U);
+  ASSERT_LT(present, 6U);
+
+  std::vector<int> all{0, 1, 2, 3, 4, 5};
+  SelectRows("ListBox1", all);
+  Press(*form, "BitBtn1");
+  ASSERT_EQ(errors.dialogs.size(), 1U);
+  EXPECT_NE(errors.dialogs[0].text.find(root.Path("data") + "\\G73.TXT"), std::string::npos)
+      << errors.dialogs[0].text;
+  EXPECT_EQ(StatusText(), CommandStatusText(false));
+  EXPECT_FALSE(IsWindowEnabled(Window("BitBtn1")));
+}
+
+TEST_F(Win32WindowTest, TheVersionDialogShowsOnceAndClosingOnlyHidesIt) {
+  Start();
+  for (int i = 0; i < 2; ++i) {
+    Notify(*form, "SpeedButton2", BN_CLICKED);
+    EXPECT_TRUE(IsWindowVisible(windows->FormVersion.Handle()));
+  }
+  SendMessageW(windows->FormVersion.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(windows->FormVersion.Handle()));
+  EXPECT_TRUE(IsWindow(windows->FormVersion.Handle()));
+}
+
+// The message loop hands Return over as IDOK; it presses the focused button.
+TEST_F(Win32WindowTest, ReturnPressesTheFocusedButton) {
+  Start();
+  SetFocus(Window("BitBtnBorSet"));
+  SendMessageW(form->Handle(), WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(IsWindowVisible(windows->FormBorSel.Handle()));
+  SetFocus(windows->FormBorSel.Controls().Window("BitBtnCancel"));
+  SendMessageW(windows->FormBorSel.Handle(), WM_COMMAND, IDOK, 0);
+  EXPECT_FALSE(IsWindowVisible(windows->FormBorSel.Handle()));
+}
+
+// The prefix of scripts/wine-run: c: and z: as Wine makes them, and a:, d:,
+// n:, r: linked with the kinds of scripts/wine-test-prefix.reg.
+TEST_F(Win32WindowTest, TheDriveChooserListsThePrefixDrivesWithTheirKinds) {
+  Start();
+  std::map<char, VolumeKind> kinds;
+  for (const VolumeItem& item : form->Model().Volumes().Items()) {
+    kinds[static_cast<char>(std::tolower(static_cast<unsigned char>(item.text[0])))] = item.kind;
+  }
+  const std::map<char, VolumeKind> expected{{'a', VolumeKind::Floppy}, {'c', VolumeKind::Hard},
+                                            {'d', VolumeKind::CdRom},  {'n', VolumeKind::Network},
+                                            {'r', VolumeKind::Ram},    {'z', VolumeKind::Hard}};
+  EXPECT_EQ(kinds, expected);
+  const std::vector<std::string> shown = Items("DriveComboBox");
+  ASSERT_EQ(shown.size(), form->Model().Volumes().Items().size());
+  EXPECT_EQ(shown[0], "a:");  // a removable drive: its letter alone
+  ASSERT_GE(Selected("DriveComboBox"), 0);
+  EXPECT_EQ(shown[static_cast<std::size_t>(Selected("DriveComboBox"))].substr(0, 2),
+            std::string(1, static_cast<char>(std::tolower(root.Path()[0]))) + ":");
+}
+
+RECT PlaceIn(HWND window, HWND control) {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+void ExpectAtLayout(const LayoutWindow& window, const WindowLayout& layout) {
+  const Scale& scale = window.Scaling();
+  RECT client{};
+  GetClientRect(window.Handle(), &client);
+  EXPECT_EQ(client.right, scale(layout.clientWidth)) << layout.name;
+  EXPECT_EQ(client.bottom, scale(layout.clientHeight)) << layout.name;
+  for (const LayoutControl& control : window.Controls().All()) {
+    if (control.hwnd == nullptr) continue;
+    const RECT want = scale.Rect(PlaceInWindow(layout, control.layout->name));
+    const RECT got = PlaceIn(window.Handle(), control.hwnd);
+    const std::string where = std::string(layout.name) + "." + std::string(control.layout->name);
+    EXPECT_EQ(got.left, want.left) << where;
+    EXPECT_EQ(got.top, want.top) << where;
+    EXPECT_EQ(got.bottom, want.bottom) << where;
+    // A label grows to its text; everything else keeps its width.
+    if (control.layout->kind == ControlKind::Label) {
+      EXPECT_GE(got.right, want.right) << where;
+    } else {
+      EXPECT_EQ(got.right, want.right) << where;
+    }
+  }
+}
+
+TEST_F(Win32WindowTest, EveryControlSitsAtItsLayoutRectangle) {
+  Start();
+  ExpectAtLayout(*form, MainFormLayout());
+  ExpectAtLayout(windows->FormBorSel, FormBorSelLayout());
+  ExpectAtLayout(windows->FormVersion, FormVersionLayout());
+  HWND bar = Window("CoolBar1");
+  const Scale& scale = form->Scaling();
+  for (const char* name : {"SpeedButton1", "SpeedButton2"}) {
+    RECT got{};
+    SendMessageW(bar, TB_GETRECT, form->Controls().Id(name), reinterpret_cast<LPARAM>(&got));
+    const Place place = Control(MainFormLayout(), name).place;
+    EXPECT_EQ(got.left, scale(place.left)) << name;
+    EXPECT_EQ(got.top, scale(place.top)) << name;
+    EXPECT_EQ(got.bottom, scale(place.height)) << name;
+  }
+}
+
+// The glyph of each character in the control's own font; 0xFFFF where the
+// font has none, which would show as a box.
+std::vector<WORD> Glyphs(HWND control, const std::wstring& text) {
+  HDC dc = GetDC(control);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  std::vector<WORD> glyphs(text.size());
+  GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                   GGI_MARK_NONEXISTING_GLYPHS);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return glyphs;
+}
+
+void ExpectGlyphs(HWND control, const std::wstring& text, const std::string& where) {
+  const std::vector<WORD> glyphs = Glyphs(control, text);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    EXPECT_NE(glyphs[i], 0xFFFF) << where << " character " << i;
+  }
+}
+
+TEST_F(Win32WindowTest, EveryJapaneseTextHasItsGlyphs) {
+  CopyExample("old-units", "data");
+  Start();
+  OpenFolder("data");
+  for (const LayoutWindow* window : std::initializer_list<const LayoutWindow*>{
+           form, &windows->FormBorSel, &windows->FormVersion}) {
+    for (const LayoutControl& control : window->Controls().All()) {
+      if (control.hwnd == nullptr || control.layout->caption.empty()) continue;
+      ExpectGlyphs(control.hwnd, Wide(control.layout->caption), std::string(control.layout->name));
+    }
+  }
+  for (const std::string& caption : Items("ListBox1"))
+    ExpectGlyphs(Window("ListBox1"), Wide(caption), caption);
+  ExpectGlyphs(Window("StatusBar"), Wide(CommandStatusText(true)), "StatusBar");
+  // A character no font has is seen as missing.
+  EXPECT_EQ(Glyphs(Window("StatusBar"), L"\U0010FFFD"), (std::vector<WORD>{0xFFFF, 0xFFFF}));
+}
+
+}  // namespace
+}  // namespace siconv

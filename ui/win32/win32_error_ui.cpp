@@ -1,0 +1,78 @@
+#include "ui/win32/win32_error_ui.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "browser/message_dialog_plan.h"
+#include "ui/win32/layout_controls.h"
+
+namespace siconv {
+namespace {
+
+PCWSTR KindIcon(int kind) {
+  switch (kind) {
+    case 0:
+      return TD_WARNING_ICON;
+    case message_dialog::kKindError:
+      return TD_ERROR_ICON;
+    case 2:
+    case 3:
+      return TD_INFORMATION_ICON;
+    default:
+      return nullptr;
+  }
+}
+
+// Help does not close the dialog.
+HRESULT CALLBACK KeepOpenOnHelp(HWND, UINT notification, WPARAM button, LPARAM, LONG_PTR) {
+  const bool help = notification == TDN_BUTTON_CLICKED &&
+                    static_cast<int>(button) == ModalResult(DialogButton::Help);
+  return help ? S_FALSE : S_OK;
+}
+
+}  // namespace
+
+// There are no help topics: the help context is never looked at. The close
+// box gives 2, the result of a closed dialog.
+int Win32ErrorUi::RunMessageDialog(const std::string& text, int kind, std::uint16_t buttons,
+                                   int /*helpContext*/) {
+  const ButtonPlan plan = PlanButtons(buttons);
+  std::vector<std::wstring> captions;
+  for (DialogButton button : plan.buttons) captions.push_back(Wide(ButtonCaption(button)));
+  std::vector<TASKDIALOG_BUTTON> pushes;
+  for (std::size_t i = 0; i < plan.buttons.size(); ++i) {
+    pushes.push_back({ModalResult(plan.buttons[i]), captions[i].c_str()});
+  }
+  const std::wstring title = Wide(KindCaption(kind).value_or(title_));
+  const std::wstring content = Wide(text);
+  TASKDIALOGCONFIG config{};
+  config.cbSize = sizeof config;
+  config.hwndParent = GetActiveWindow();
+  config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION;
+  config.pszWindowTitle = title.c_str();
+  config.pszMainIcon = KindIcon(kind);
+  config.pszContent = content.c_str();
+  config.cButtons = static_cast<UINT>(pushes.size());
+  config.pButtons = pushes.data();
+  config.nDefaultButton = plan.defaultButton ? ModalResult(*plan.defaultButton) : 0;
+  config.pfCallback = KeepOpenOnHelp;
+  int pressed = message_dialog::kResultClosed;
+  TaskDialogIndirect(&config, &pressed, nullptr, nullptr);
+  return pressed;
+}
+
+void Win32ErrorUi::ReportException(const Exception& e) {
+  // A drag or a held button would otherwise keep the mouse from the report.
+  if (HWND capture = GetCapture()) SendMessageW(capture, WM_CANCELMODE, 0, 0);
+  HWND active = GetActiveWindow();
+  const std::wstring text = Wide(ExceptionReportText(e));
+  const std::wstring caption = Wide(title_);
+  // Task-modal: every window of the program waits for the box.
+  MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONHAND | MB_TASKMODAL);
+  if (active != nullptr) SetActiveWindow(active);
+}
+
+}  // namespace siconv
