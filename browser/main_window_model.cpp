@@ -97,21 +97,21 @@ bool MainWindowModel::Convert(int direction, ConversionHost& host) {
   }
   const FolderHold hold(DataFolder());
   RequireUnitsAsRead();
-  // However the command ends, SICONV.INI holds UnitType as it leaves it, or,
-  // when it failed before writing, what the file held before.
-  struct NoteWritten {
-    MainWindowModel& model;
-    ~NoteWritten() { model.writtenUnits_ = model.unitType_; }
-  } noteWritten{*this};
   ConversionContext ctx{DataFolder(), unitType_, inFile_, outFile_, host};
-  const CommandOutcome outcome =
-      RunConversionCommand(ctx, direction, quantities, [&](const CommandOutcome& done) {
-        for (std::size_t k = 0; k < rows.size(); ++k) {
-          (*convertResults_)[rows[k]] = done.converted[k] ? 1 : 0;
-        }
-        MoveConvertedItems(source, 1 - source);
-      });
-  return outcome.success;
+  try {
+    const CommandOutcome outcome =
+        RunConversionCommand(ctx, direction, quantities, [&](const CommandOutcome& done) {
+          for (std::size_t k = 0; k < rows.size(); ++k) {
+            (*convertResults_)[rows[k]] = done.converted[k] ? 1 : 0;
+          }
+          MoveConvertedItems(source, 1 - source);
+        });
+    writtenUnits_ = unitType_;  // a command that returns has written SICONV.INI
+    return outcome.success;
+  } catch (const Exception&) {
+    NoteUnitsWritten();
+    throw;
+  }
 }
 
 // Appends forward to keep the source order, deletes backward so the indices
@@ -145,6 +145,16 @@ void MainWindowModel::RequireUnitsAsRead() {
   }
   TakeScan(FileListModel(DataFolder()).Names(), units);
   throw Exception(FormatText("%s の単位は他のプログラムが変更しました", {DataFolder()}));
+}
+
+// A command that raised may have stopped before writing SICONV.INI: only
+// units found there are the window's own.
+void MainWindowModel::NoteUnitsWritten() noexcept {
+  try {
+    if (ReadUnitTypeFile(DataFolder()) == unitType_) writtenUnits_ = unitType_;
+  } catch (const Exception&) {
+    // Unreadable now: the next command reads it again and rescans if need be.
+  }
 }
 
 void MainWindowModel::ListAllQuantities() {

@@ -89,6 +89,7 @@ class MainWindowModel {
   // Raises when another program changed SICONV.INI since this window read
   // it, with the lists scanned again.
   void RequireUnitsAsRead();
+  void NoteUnitsWritten() noexcept;
 
   UnitTypes unitType_{};
   // SICONV.INI as this window last read it; unitType_ may differ by the

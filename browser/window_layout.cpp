@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "state/product_name.h"
+
 namespace siconv {
 namespace {
 
@@ -82,8 +84,8 @@ constexpr std::array kFormBorSel{
 
 constexpr std::array kFormVersion{
     ControlLayout{"Label4", "", K::Label, {72, 20, 151, 15}, "SI単位変換プログラム", "", kFixed15},
-    ControlLayout{"Label1", "", K::Label, {88, 46, 32, 15}, "VELD", "", kFixed15},
-    ControlLayout{"Label2", "", K::Label, {160, 46, 56, 15}, "Ver1.02", "", kFixed15},
+    ControlLayout{"Label1", "", K::Label, {88, 46, 32, 15}, kMakerName, "", kFixed15},
+    ControlLayout{"Label2", "", K::Label, {160, 46, 56, 15}, kVersionCaption, "", kFixed15},
     ControlLayout{
         "Label3", "", K::Label, {44, 72, 264, 15}, "地盤調査データの単位変換ツール", "", kFixed15},
     ControlLayout{"Button1", "", K::PushButton, {328, 16, 65, 25}, "&OK"},

@@ -11,6 +11,7 @@
 #include "cli/survey_folders.h"
 #include "cli/usage_text.h"
 #include "engine/line_converter.h"
+#include "state/product_name.h"
 #include "state/regional_settings.h"
 
 namespace siconv {
@@ -40,7 +41,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   if (args.command == CliCommand::Help) out << HelpText();
-  if (args.command == CliCommand::Version) out << kVersionText << '\n';
+  if (args.command == CliCommand::Version) out << kMakerName << ' ' << kVersionCaption << '\n';
   if (args.command == CliCommand::Help || args.command == CliCommand::Version) return kExitSuccess;
   ApplyRegionalSettings();
   const InterruptionHandlers handlers;

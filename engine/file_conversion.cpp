@@ -32,14 +32,20 @@ void WriteHeaderLines(LineFile& in, LineFile& out, int direction, int q) {
 }
 
 // Runs write over in and out, naming the file and, for a bad field, the line
-// in an exception that escapes.
-void WriteNotingPlace(const LineWriter& write, LineFile& in, LineFile& out) {
+// in an exception that escapes. A bad field is the target's, even when it is
+// read from an earlier quantity's temporary file: lines map one to one.
+void WriteNotingPlace(const LineWriter& write, LineFile& in, LineFile& out,
+                      const std::string& target) {
   try {
     write(in, out);
   } catch (Exception& e) {
     const bool badField =
         dynamic_cast<EConvertError*>(&e) != nullptr || dynamic_cast<EOverflow*>(&e) != nullptr;
-    e.SetPlace(in.Name(), badField ? in.LinesRead() : 0);
+    if (badField) {
+      e.SetPlace(target, in.LinesRead());
+    } else {
+      e.SetPlace(in.Name(), 0);
+    }
     throw;
   }
 }
@@ -100,7 +106,7 @@ bool ConvertFile(ConversionContext& ctx, const std::string& source, const Replac
   if (!OpenPair(ctx, source, file)) return false;
   PendingOutput pending(ctx);
   const FileStatus original = RequireRegularFile(ctx.inFile);
-  WriteNotingPlace(write, ctx.inFile, ctx.outFile);
+  WriteNotingPlace(write, ctx.inFile, ctx.outFile, file.target);
   CheckIo(ctx.inFile.Close());
   if (!ctx.dryRun) KeepAttributes(ctx.outFile, original);
   CheckIo(ctx.dryRun ? ctx.outFile.Close() : ctx.outFile.CloseSynced());

@@ -3,7 +3,7 @@
 ; uninstaller. The uninstall key is the upgrade identity: a later version
 ; first removes the one installed.
 ;   makensis -DVERSION=... -DPUBLISHER=... -DSTAGE=FOLDER -DICON=FILE
-;            -DOUTFILE=FILE [-DWINDOW] siconv.nsi
+;            -DOUTFILE=FILE siconv.nsi
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -59,15 +59,7 @@ Section
   File "/oname=siconv.ico" "${ICON}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
-!ifdef WINDOW
   CreateShortcut "$SMPROGRAMS\${TITLE}.lnk" "$INSTDIR\siconv.exe"
-!else
-  ; Without the window, the shortcut opens a command prompt in the user's
-  ; folder in which siconv-cli runs, showing its help first.
-  CreateShortcut "$SMPROGRAMS\${TITLE}.lnk" "$SYSDIR\cmd.exe" \
-    '/k "cd /d "%USERPROFILE%" & set "PATH=$INSTDIR;%PATH%" & siconv-cli --help"' \
-    "$INSTDIR\siconv.ico"
-!endif
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayName "${TITLE}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayVersion "${VERSION}"

@@ -4,6 +4,7 @@
 #include "browser/main_window_model.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
@@ -177,6 +178,29 @@ TEST_F(MainWindowModelTest, ADeclarationAfterAConversionIsWrittenByTheNextComman
   model.SelectRows(kOldList, {true});
   EXPECT_THROW(model.Convert(1, host), Exception);
   EXPECT_EQ(model.UnitType(), (UnitTypes{0, 0, 0, 1, 0, 0}));
+}
+
+// A command refused before it wrote SICONV.INI does not take a declaration it
+// never wrote as its own: another program writing those units is still caught.
+TEST_F(MainWindowModelTest, ARefusedCommandClaimsNoUnitsItDidNotWrite) {
+  RecordingHost host;
+  const std::string ini = root.Path("first/SICONV.INI");
+  WriteFile(ini, "[UNITTYPE]\r\n");
+  ASSERT_TRUE(model.OpenFolder("../second") && model.OpenFolder("../first"));
+  model.DeclareUnits({0, 0, 0, 0, 0, 1});
+  ASSERT_EQ(chmod(ini.c_str(), 0444), 0);
+  model.SelectRows(kOldList, {true});
+  EXPECT_THROW(model.Convert(1, host), Exception);  // SICONV.INI is read-only
+  ASSERT_EQ(chmod(ini.c_str(), 0644), 0);
+  model.DeclareUnits({0, 0, 0, 0, 1, 0});
+  WriteFile(ini, "[UNITTYPE]\r\nSI_5=1\r\n");
+  model.SelectRows(kOldList, {true});
+  try {
+    model.Convert(1, host);
+    FAIL() << "another program's units were taken as the window's own";
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find("他のプログラムが変更しました"), std::string::npos);
+  }
 }
 
 // Declared units list all six captions and leave the arrows alone; a new

@@ -130,6 +130,20 @@ TEST_F(ConversionCommandTest, AnErrorIsRaisedOnlyAfterFilesAndStateAgree) {
   EXPECT_EQ(ReadUnitTypeFile(dir.Path()), (UnitTypes{1, 0, 0, 0, 0, 0}));
 }
 
+TEST_F(ConversionCommandTest, ABadFieldForTheSecondQuantityOfAFileNamesThatFile) {
+  // 限界圧 and 間隙圧 share L204; the second reads the first one's temporary file.
+  const std::string good = "1,2,7,17,7.2,24,42,16,2.3,20,37,18,3.2,12,9\r\n";
+  WriteFile(dir.Path("L204.TXT"), good + "2,7,12,21,3.4,52,0.7,4.2,1E37,30,21,46,27,28,42\r\n");
+  WriteFile(dir.Path("L204.HED"), "h\r\n0 5 20\r\nh\r\nh\r\nh\r\n0 0.5 5\r\n");
+  try {
+    Run({2, 3});  // 1E37 passes the first, overflows in the second
+    FAIL() << "no error";
+  } catch (const EOverflow& e) {
+    EXPECT_EQ(e.PlaceFile(), dir.Path("L204.TXT"));
+    EXPECT_EQ(e.PlaceLine(), 2);
+  }
+}
+
 TEST_F(ConversionCommandTest, UnwritableUnitFileStopsTheCommandBeforeAnyConversion) {
   WriteFile(dir.Path("SICONV.INI"), kIniAllOld);
   ASSERT_EQ(chmod(dir.Path("SICONV.INI").c_str(), 0444), 0);
