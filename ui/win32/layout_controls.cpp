@@ -66,12 +66,7 @@ bool Holds(ControlKind kind) {
 
 // A label is as wide as its text, at least as wide as its place.
 void FitLabel(HWND label, HFONT font, std::wstring_view text) {
-  HDC dc = GetDC(label);
-  const HGDIOBJ old = SelectObject(dc, font);
-  SIZE extent{};
-  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, old);
-  ReleaseDC(label, dc);
+  const SIZE extent = TextExtent(label, font, text);
   RECT place{};
   GetWindowRect(label, &place);
   if (extent.cx > place.right - place.left) {
@@ -98,6 +93,16 @@ HWND MakeControl(HWND window, const WindowLayout& layout, const ControlLayout& c
 }
 
 }  // namespace
+
+SIZE TextExtent(HWND control, HFONT font, std::wstring_view text) {
+  HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return extent;
+}
 
 Scale Scale::OfScreen() {
   HDC screen = GetDC(nullptr);

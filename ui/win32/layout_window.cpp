@@ -69,10 +69,10 @@ LayoutWindow::~LayoutWindow() {
 // Every control with a hint shows it when the pointer rests on it; the
 // toolbar's buttons have their own tooltips.
 void LayoutWindow::AddTooltips() {
-  HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
   for (const LayoutControl& control : controls_->All()) {
     if (control.hwnd == nullptr || control.layout->hint.empty()) continue;
     std::wstring hint = Wide(control.layout->hint);
@@ -82,7 +82,7 @@ void LayoutWindow::AddTooltips() {
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd);
     tool.lpszText = hint.data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 

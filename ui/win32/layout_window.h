@@ -25,6 +25,8 @@ class LayoutWindow {
   const LayoutControls& Controls() const { return *controls_; }
   const Scale& Scaling() const { return scale_; }
   ErrorUi& Errors() const { return errors_; }
+  // The tooltip control that shows the controls' hints.
+  HWND Tooltip() const { return tooltip_; }
 
   // Visible and in front, without being modal.
   void ShowModeless();
@@ -46,6 +48,7 @@ class LayoutWindow {
   ErrorUi& errors_;
   Scale scale_;
   HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
   bool owned_;
   std::unique_ptr<LayoutControls> controls_;
 };

@@ -36,34 +36,6 @@ HIMAGELIST ImageListOf(const Scale& scale, bool disabled) {
   return images;
 }
 
-const wchar_t* VolumeBitmapName(VolumeKind kind) {
-  switch (kind) {
-    case VolumeKind::Floppy:
-      return L"FLOPPY";
-    case VolumeKind::Network:
-      return L"NETWORK";
-    case VolumeKind::CdRom:
-      return L"CDROM";
-    case VolumeKind::Ram:
-      return L"RAM";
-    case VolumeKind::Hard:
-      break;
-  }
-  return L"HARD";
-}
-
-const wchar_t* FolderBitmapName(FolderKind kind) {
-  switch (kind) {
-    case FolderKind::OpenFolder:
-      return L"OPENFOLDER";
-    case FolderKind::CurrentFolder:
-      return L"CURRENTFOLDER";
-    case FolderKind::ClosedFolder:
-      break;
-  }
-  return L"CLOSEDFOLDER";
-}
-
 // The height of a line of text in the control's font.
 int FontHeight(HWND control) {
   HDC dc = GetDC(control);
@@ -80,7 +52,10 @@ int FontHeight(HWND control) {
 
 TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
                      const std::vector<VolumeRecord>& volumes)
-    : LayoutWindow(MainFormLayout(), nullptr, errors), model_(startFolder, volumes) {
+    : LayoutWindow(MainFormLayout(), nullptr, errors),
+      model_(startFolder, volumes),
+      folderTip_(Tooltip(), Handle(), Controls().Window("DirectoryListBox"), model_.Folders(),
+                 Scaling()) {
   SetUpToolBar();
   SetUpNotebook();
   SetUpStatusBar();
@@ -263,12 +238,9 @@ void TmainForm::DrawItem(const DRAWITEMSTRUCT& item) {
   const auto index = static_cast<std::size_t>(item.itemID);
   const Scale& scale = Scaling();
   if (item.hwndItem == Controls().Window("DriveComboBox")) {
-    const VolumeItem& volume = model_.Volumes().Items().at(index);
-    DrawBitmapItem(item, WindowBitmap(VolumeBitmapName(volume.kind), scale), 0, Wide(volume.text));
+    DrawVolumeItem(item, model_.Volumes().Items().at(index), scale);
   } else if (item.hwndItem == Controls().Window("DirectoryListBox")) {
-    const FolderItem& folder = model_.Folders().Items().at(index);
-    DrawBitmapItem(item, WindowBitmap(FolderBitmapName(folder.kind), scale),
-                   folder.depth * scale(8), Wide(folder.text));
+    DrawFolderItem(item, model_.Folders().Items().at(index), scale);
   } else if (item.hwndItem == Controls().Window("BitBtn1")) {
     DrawImageButton(item, WindowBitmap(L"ARROW_RIGHT", scale),
                     WindowBitmap(L"ARROW_RIGHT_DISABLED", scale));
@@ -319,6 +291,7 @@ LRESULT TmainForm::OnNotify(const NMHDR& header) {
                          static_cast<int>(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
   } else if (header.code == TTN_GETDISPINFOW) {
     auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+    if (folderTip_.Answer(info)) return 0;
     for (std::size_t i = 0; i < std::size(kToolButtons); ++i) {
       if (header.idFrom == static_cast<UINT_PTR>(Controls().Id(kToolButtons[i].name))) {
         info.lpszText = hints_[i].data();

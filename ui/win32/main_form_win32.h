@@ -10,6 +10,7 @@
 
 #include "browser/main_window_model.h"
 #include "browser/main_window_rules.h"
+#include "ui/win32/folder_list_tip.h"
 #include "ui/win32/layout_window.h"
 
 namespace siconv {
@@ -56,6 +57,7 @@ class TmainForm : public LayoutWindow, public ConversionHost, public MainWindowV
   LRESULT OnNotify(const NMHDR& header);
 
   MainWindowModel model_;
+  FolderListTip folderTip_;
   TFormBorSel* formBorSel_ = nullptr;
   TFormVersion* formVersion_ = nullptr;
   bool timerEnabled_ = false;

@@ -117,6 +117,17 @@ TEST_F(Win32WindowTest, TheVersionDialogShowsOnceAndClosingOnlyHidesIt) {
   EXPECT_TRUE(IsWindow(windows->FormVersion.Handle()));
 }
 
+// Over a folder name cut short the tooltip shows it whole; over a name that
+// fits, the list's hint: the whole path of the folder it stands on.
+TEST_F(Win32WindowTest, ACutFolderNameShowsWholeInATooltip) {
+  const std::string longName = "ボーリング調査データ_2023年度_追加分";
+  fs::create_directory(Wide(root.Path(longName)));
+  fs::create_directory(Wide(root.Path("data")));
+  Start();
+  EXPECT_EQ(TooltipOver(longName), longName);
+  EXPECT_EQ(TooltipOver("data"), root.Path());
+}
+
 // The message loop hands Return over as IDOK; it presses the focused button.
 TEST_F(Win32WindowTest, ReturnPressesTheFocusedButton) {
   Start();
