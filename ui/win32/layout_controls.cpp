@@ -148,6 +148,13 @@ LayoutControls::LayoutControls(HWND window, const WindowLayout& layout, const Sc
     controls_.push_back({&control, MakeControl(window, layout, control, scale, id), id});
     ++id;
   }
+  // Tab follows the Z order of the window's children: the layout's tab
+  // sequence on top, in its order.
+  const std::vector<std::string_view> sequence = TabSequence(layout);
+  for (auto name = sequence.rbegin(); name != sequence.rend(); ++name) {
+    if (HWND hwnd = Window(*name))
+      SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   // Frames and the notebook lie below the controls they hold, which are their
   // siblings here, and an outer frame below the frames inside it.
   for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {

@@ -135,11 +135,15 @@ LRESULT CALLBACK LayoutWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
   return handled ? result : 0;
 }
 
+bool RouteDialogMessage(MSG& message) {
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  return root != nullptr && IsDialogMessageW(root, &message);
+}
+
 int RunMessageLoop() {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && IsDialogMessageW(root, &message)) continue;
+    if (RouteDialogMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -53,6 +53,10 @@ class LayoutWindow {
   std::unique_ptr<LayoutControls> controls_;
 };
 
+// Hands a key of the dialog keyboard (Tab, the accelerators, Return) to the
+// window that holds message's control; false for any other message.
+bool RouteDialogMessage(MSG& message);
+
 // The message loop of the program's windows: Tab, the accelerators and
 // Return reach the controls of whichever window has the focus.
 int RunMessageLoop();

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -137,6 +138,38 @@ TEST_F(Win32WindowTest, ReturnPressesTheFocusedButton) {
   SetFocus(windows->FormBorSel.Controls().Window("BitBtnCancel"));
   SendMessageW(windows->FormBorSel.Handle(), WM_COMMAND, IDOK, 0);
   EXPECT_FALSE(IsWindowVisible(windows->FormBorSel.Handle()));
+}
+
+// Tab, as the message loop routes it, visits the controls that can take the
+// focus now in the layout's tab order, and comes round to the first. Of a
+// radio pair only the checked button is a stop, as in any Windows dialog.
+TEST_F(Win32WindowTest, TabFollowsTheLayoutsTabOrder) {
+  Start();
+  Press(*form, "BitBtnBorSet");
+  const std::pair<const LayoutWindow*, const WindowLayout*> windowsAndLayouts[] = {
+      {form, &MainFormLayout()}, {&windows->FormBorSel, &FormBorSelLayout()}};
+  for (const auto& [window, layout] : windowsAndLayouts) {
+    std::vector<std::string_view> reachable;
+    for (std::string_view name : TabSequence(*layout)) {
+      HWND control = window->Controls().Window(name);
+      const bool unchecked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_UNCHECKED;
+      const bool radio = Control(*layout, name).kind == ControlKind::RadioButton;
+      if (IsWindowVisible(control) && IsWindowEnabled(control) && !(radio && unchecked)) {
+        reachable.push_back(name);
+      }
+    }
+    ASSERT_GT(reachable.size(), 3U) << layout->name;
+    SetFocus(window->Controls().Window(reachable.front()));
+    std::vector<std::string_view> visited;
+    for (std::size_t i = 0; i < reachable.size(); ++i) {
+      MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+      EXPECT_TRUE(RouteDialogMessage(tab));
+      const LayoutControl* focused = window->Controls().ById(GetDlgCtrlID(GetFocus()));
+      visited.push_back(focused != nullptr ? focused->layout->name : "?");
+    }
+    std::ranges::rotate(reachable, reachable.begin() + 1);
+    EXPECT_EQ(visited, reachable) << layout->name;
+  }
 }
 
 // The prefix of scripts/wine-run: c: and z: as Wine makes them, and a:, d:,
