@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "browser/run_guarded.h"
+#include "ui/win32/page_background.h"
 
 namespace siconv {
 namespace {
@@ -106,6 +107,11 @@ LRESULT LayoutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         focus != nullptr ? controls_->ById(GetDlgCtrlID(focus)) : nullptr;
     if (LOWORD(wParam) == IDOK && focused != nullptr) OnReturn(*focused);
     return 0;
+  }
+  if (message == WM_CTLCOLORSTATIC) {
+    HBRUSH page =
+        PageBackground(*controls_, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+    if (page != nullptr) return reinterpret_cast<LRESULT>(page);
   }
   if (message == WM_COMMAND && lParam != 0) {
     if (const LayoutControl* control = controls_->ById(LOWORD(wParam))) {
