@@ -40,6 +40,8 @@ WindowClass ClassOf(ControlKind kind) {
       return {WC_TABCONTROLW, kChild | WS_TABSTOP | WS_CLIPSIBLINGS};
     case K::Label:
       return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX};
+    case K::FileList:  // never shown
+      return {L"LISTBOX", WS_CHILD | WS_TABSTOP | LBS_NOINTEGRALHEIGHT};
     case K::QuantityList:
       return {L"LISTBOX", kChild | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY |
                               LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT};
@@ -54,7 +56,6 @@ WindowClass ClassOf(ControlKind kind) {
     case K::ToolButton:
     case K::Panel:
     case K::NotebookPage:
-    case K::FileList:
       break;
   }
   return {nullptr, 0};

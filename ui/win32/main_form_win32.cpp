@@ -128,13 +128,13 @@ void TmainForm::SetUpStatusBar() {
   }
 }
 
-// Item heights: 12 for the quantity lists, 16 for the folder list and the
+// Item heights: 12 for the quantity lists and the hidden file list, 16 for the folder list and the
 // drive chooser's items, whose closed field keeps the chooser 19 high; a
 // font taller than that (VL Gothic is, at 12 pixels) gets its own height, so
 // that no item is clipped.
 void TmainForm::SetUpLists() {
   const Scale& scale = Scaling();
-  for (const char* list : {"ListBox1", "ListBox2"}) {
+  for (const char* list : {"ListBox1", "ListBox2", "FileListBox1"}) {
     HWND hwnd = Controls().Window(list);
     SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, std::max(scale(12), FontHeight(hwnd)));
   }
@@ -170,6 +170,7 @@ void TmainForm::ShowFolders() {
 }
 
 void TmainForm::ShowLists() {
+  ShowFiles();
   ShowList(kOldList, "ListBox1");
   ShowList(kSiList, "ListBox2");
   EnableWindow(Controls().Window("BitBtn1"), model_.Arrows().toSi);
@@ -191,6 +192,17 @@ void TmainForm::ShowList(int side, const char* listName) {
   for (std::size_t i = 0; i < shown.selected.size(); ++i) {
     SendMessageW(list, LB_SETSEL, shown.selected[i] ? TRUE : FALSE, static_cast<LPARAM>(i));
   }
+}
+
+// The hidden file list holds the names the last folder scan read.
+void TmainForm::ShowFiles() {
+  if (shownFiles_ == model_.FileNames()) return;
+  HWND list = Controls().Window("FileListBox1");
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& name : model_.FileNames()) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+  }
+  shownFiles_ = model_.FileNames();
 }
 
 std::vector<bool> TmainForm::Selection(const char* listName) const {

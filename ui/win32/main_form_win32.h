@@ -51,6 +51,7 @@ class TmainForm : public LayoutWindow, public ConversionHost, public MainWindowV
   void SetUpLists();
   void ShowVolumes();
   void ShowList(int side, const char* listName);
+  void ShowFiles();
   std::vector<bool> Selection(const char* listName) const;
   void FollowWidth();
   void DrawItem(const DRAWITEMSTRUCT& item);
@@ -62,6 +63,7 @@ class TmainForm : public LayoutWindow, public ConversionHost, public MainWindowV
   TFormVersion* formVersion_ = nullptr;
   bool timerEnabled_ = false;
   std::vector<std::string> shownCaptions_[2];
+  std::vector<std::string> shownFiles_;
   std::vector<std::wstring> hints_;
 };
 

@@ -39,6 +39,10 @@ TEST_F(Win32WindowTest, ConvertsTheExampleToSiAndBackWithTheLinuxBuildsBytes) {
   const std::string data = CopyExample("old-units", "data");
   Start();
   OpenFolder("data");
+  std::vector<std::string> files;  // the hidden file list's names
+  for (const auto& [name, bytes] : FolderBytes(Wide(data))) files.push_back(name);
+  EXPECT_EQ(Items("FileListBox1"), files);
+  EXPECT_FALSE(IsWindowVisible(Window("FileListBox1")));
   const std::vector<std::string> captions = Items("ListBox1");
   ASSERT_FALSE(captions.empty());
   std::vector<int> all(captions.size());
