@@ -9,10 +9,12 @@
 #include <filesystem>
 #include <map>
 
+#include "browser/message_dialog_plan.h"
 #include "browser/window_layout.h"
 #include "state/command_status.h"
 #include "tests/ui/win32/win32_window_test_support.h"
 #include "ui/win32/layout_controls.h"
+#include "ui/win32/win32_error_ui.h"
 
 namespace siconv {
 namespace {
@@ -173,6 +175,52 @@ TEST_F(Win32WindowTest, TabFollowsTheLayoutsTabOrder) {
     }
     std::ranges::rotate(reachable, reachable.begin() + 1);
     EXPECT_EQ(visited, reachable) << layout->name;
+  }
+}
+
+constexpr UINT kCloseBox = 0;
+std::vector<UINT> pendingActs;  // keys, or kCloseBox
+
+// One act per tick on the open-error dialog, once it is up.
+void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = FindWindowW(L"#32770", Wide(*KindCaption(message_dialog::kKindError)).c_str());
+  if (dialog == nullptr) return;
+  if (pendingActs.empty()) {
+    KillTimer(nullptr, timer);
+    return;
+  }
+  const UINT act = pendingActs.front();
+  pendingActs.erase(pendingActs.begin());
+  if (act == kCloseBox) {
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  } else {
+    PostMessageW(GetFocus() != nullptr ? GetFocus() : dialog, WM_KEYDOWN, act, 0);
+  }
+}
+
+// The open-error dialog's keys follow its button plan: Return presses the
+// focused button, the first when no default is planned; Escape presses the
+// planned cancel button and does nothing without one; the close box gives 2.
+TEST(Win32MessageDialogTest, ReturnEscapeAndTheCloseBoxFollowTheButtonPlan) {
+  struct Case {
+    std::uint16_t buttons;
+    std::vector<UINT> acts;
+    int result;
+  };
+  const Case cases[] = {
+      {0x0010, {VK_RETURN}, message_dialog::kResultAbort},
+      {0x0010, {VK_ESCAPE, VK_RETURN}, message_dialog::kResultAbort},
+      {0x0010, {kCloseBox}, message_dialog::kResultClosed},
+      {0x0003, {VK_ESCAPE, kCloseBox}, ModalResult(DialogButton::No)},
+  };
+  Win32ErrorUi dialogs("Siconv");
+  for (const Case& c : cases) {
+    pendingActs = c.acts;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &ActOnDialog);
+    EXPECT_EQ(dialogs.RunMessageDialog("G73.TXT", message_dialog::kKindError, c.buttons, 0),
+              c.result)
+        << c.buttons << " " << c.acts.front();
+    KillTimer(nullptr, timer);
   }
 }
 
