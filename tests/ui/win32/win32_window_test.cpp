@@ -11,6 +11,7 @@
 
 #include "browser/message_dialog_plan.h"
 #include "browser/window_layout.h"
+#include "engine/number_text.h"
 #include "state/command_status.h"
 #include "tests/ui/win32/win32_window_test_support.h"
 #include "ui/win32/layout_controls.h"
@@ -176,6 +177,39 @@ TEST_F(Win32WindowTest, TabFollowsTheLayoutsTabOrder) {
     std::ranges::rotate(reachable, reachable.begin() + 1);
     EXPECT_EQ(visited, reachable) << layout->name;
   }
+}
+
+// The user's decimal point (HKCU\\Control Panel\\International, sDecimal)
+// set for the test and put back at its end.
+class UserDecimalPoint {
+ public:
+  explicit UserDecimalPoint(const wchar_t* point) {
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before_, std::size(before_));
+    EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, point));
+  }
+  ~UserDecimalPoint() { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before_); }
+  UserDecimalPoint(const UserDecimalPoint&) = delete;
+  UserDecimalPoint& operator=(const UserDecimalPoint&) = delete;
+
+ private:
+  wchar_t before_[8] = {};
+};
+
+// The window reads the decimal separator again when the regional settings
+// change, and only then.
+TEST_F(Win32WindowTest, ARegionalSettingsChangeReadsTheDecimalSeparatorAgain) {
+  Start();
+  const char before = DecimalSeparator;
+  const auto settingChange = [&](const wchar_t* area) {
+    SendMessageW(form->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
+    return DecimalSeparator;
+  };
+  {
+    const UserDecimalPoint semicolon(L";");
+    EXPECT_EQ(settingChange(L"Environment"), before);
+    EXPECT_EQ(settingChange(L"intl"), ';');
+  }
+  EXPECT_EQ(settingChange(L"intl"), before);
 }
 
 constexpr UINT kCloseBox = 0;
