@@ -45,7 +45,10 @@ LRESULT CALLBACK FolderListTip::ListProcedure(HWND list, UINT message, WPARAM wP
     const int item = tip.ItemAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     if (item != tip.hovered_) {
       tip.hovered_ = item;
-      SendMessageW(tip.tooltip_, TTM_UPDATE, 0, 0);
+      if (IsWindowVisible(tip.tooltip_)) {
+        SendMessageW(tip.tooltip_, TTM_POP, 0, 0);
+        SendMessageW(tip.tooltip_, TTM_POPUP, 0, 0);
+      }
     }
   }
   return DefSubclassProc(list, message, wParam, lParam);
