@@ -98,13 +98,13 @@ LRESULT LayoutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     ShowWindow(hwnd_, SW_HIDE);
     return 0;
   }
-  // Return and Escape, as the message loop hands them over; neither dialog
-  // has a cancel button, so Escape does nothing.
+  // Return and Escape, as the message loop hands them over.
   if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) &&
       lParam == 0) {
     HWND focus = GetFocus();
     const LayoutControl* focused =
         focus != nullptr ? controls_->ById(GetDlgCtrlID(focus)) : nullptr;
+    if (LOWORD(wParam) == IDCANCEL) OnEscape();
     if (LOWORD(wParam) == IDOK && focused != nullptr) OnReturn(*focused);
     return 0;
   }

@@ -40,6 +40,9 @@ class LayoutWindow {
   // Return, which the message loop hands over as IDOK: it presses the
   // button that has the focus.
   virtual void OnReturn(const LayoutControl& focused);
+  // Escape, handed over as IDCANCEL: nothing, unless the window has a
+  // cancel button.
+  virtual void OnEscape() {}
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

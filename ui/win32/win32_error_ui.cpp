@@ -62,6 +62,34 @@ HRESULT CALLBACK OnDialogEvent(HWND dialog, UINT notification, WPARAM button, LP
   return help ? S_FALSE : S_OK;
 }
 
+// The program's other windows, disabled while the dialog is up: a task
+// dialog disables only its owner, and the modeless settings dialog could
+// otherwise change the units in the middle of a command.
+class OtherWindowsDisabled {
+ public:
+  explicit OtherWindowsDisabled(HWND owner) : owner_(owner) {
+    EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~OtherWindowsDisabled() {
+    for (HWND window : disabled_) EnableWindow(window, TRUE);
+  }
+  OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+  OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    auto& windows = *reinterpret_cast<OtherWindowsDisabled*>(self);
+    if (window != windows.owner_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      windows.disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND owner_;
+  std::vector<HWND> disabled_;
+};
+
 }  // namespace
 
 // There are no help topics: the help context is never looked at. The close
@@ -91,6 +119,7 @@ int Win32ErrorUi::RunMessageDialog(const std::string& text, int kind, std::uint1
   config.pfCallback = OnDialogEvent;
   config.lpCallbackData = reinterpret_cast<LONG_PTR>(&keys);
   int pressed = message_dialog::kResultClosed;
+  const OtherWindowsDisabled modal(config.hwndParent);
   TaskDialogIndirect(&config, &pressed, nullptr, nullptr);
   return pressed;
 }

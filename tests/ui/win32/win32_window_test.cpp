@@ -136,15 +136,29 @@ TEST_F(Win32WindowTest, ACutFolderNameShowsWholeInATooltip) {
   EXPECT_EQ(TooltipOver("data"), root.Path());
 }
 
-// The message loop hands Return over as IDOK; it presses the focused button.
-TEST_F(Win32WindowTest, ReturnPressesTheFocusedButton) {
+// A key as the message loop routes it to the focused control's window.
+void RouteKey(UINT key) {
+  MSG down{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+  EXPECT_TRUE(RouteDialogMessage(down));
+}
+
+// Return presses the focused button; Escape presses the settings dialog's
+// cancel button, and the main window, which has none, ignores it.
+TEST_F(Win32WindowTest, ReturnPressesTheFocusedButtonAndEscapeCancels) {
   Start();
+  HWND settings = windows->FormBorSel.Handle();
   SetFocus(Window("BitBtnBorSet"));
-  SendMessageW(form->Handle(), WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(IsWindowVisible(windows->FormBorSel.Handle()));
+  RouteKey(VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(settings));
+  RouteKey(VK_RETURN);
+  ASSERT_TRUE(IsWindowVisible(settings));
+  SetFocus(windows->FormBorSel.Controls().Window("BitBtnExit"));
+  RouteKey(VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(settings));
+  Press(*form, "BitBtnBorSet");
   SetFocus(windows->FormBorSel.Controls().Window("BitBtnCancel"));
-  SendMessageW(windows->FormBorSel.Handle(), WM_COMMAND, IDOK, 0);
-  EXPECT_FALSE(IsWindowVisible(windows->FormBorSel.Handle()));
+  RouteKey(VK_RETURN);
+  EXPECT_FALSE(IsWindowVisible(settings));
 }
 
 // Tab, as the message loop routes it, visits the controls that can take the
@@ -256,6 +270,30 @@ TEST(Win32MessageDialogTest, ReturnEscapeAndTheCloseBoxFollowTheButtonPlan) {
         << c.buttons << " " << c.acts.front();
     KillTimer(nullptr, timer);
   }
+}
+
+// While the open-error dialog is up, the settings dialog takes no input,
+// so no declaration can come in the middle of a command.
+TEST_F(Win32WindowTest, TheOpenErrorDialogHoldsEveryWindowOfTheProgram) {
+  Start();
+  Press(*form, "BitBtnBorSet");
+  HWND settings = windows->FormBorSel.Handle();
+  SetActiveWindow(form->Handle());
+  static HWND watched;
+  static BOOL enabledDuringDialog;
+  watched = settings;
+  enabledDuringDialog = TRUE;
+  pendingActs = {VK_RETURN};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+    if (FindWindowW(L"#32770", Wide(*KindCaption(message_dialog::kKindError)).c_str())) {
+      enabledDuringDialog = IsWindowEnabled(watched);
+    }
+    ActOnDialog(nullptr, 0, id, 0);
+  });
+  Win32ErrorUi("Siconv").RunMessageDialog("G73.TXT", message_dialog::kKindError, 0x0010, 0);
+  KillTimer(nullptr, timer);
+  EXPECT_FALSE(enabledDuringDialog);
+  EXPECT_TRUE(IsWindowEnabled(settings));
 }
 
 // The prefix of scripts/wine-run: c: and z: as Wine makes them, and a:, d:,
