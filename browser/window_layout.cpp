@@ -34,14 +34,21 @@ constexpr std::array kMainForm{
     ControlLayout{"GroupBox3", "", K::GroupFrame, {24, 80, 201, 281}, 3, "変換フォルダ選択"},
     ControlLayout{
         "DriveComboBox", "GroupBox3", K::DriveChooser, {16, 23, 169, 19}, 1, "", "", kFixed13},
-    ControlLayout{
-        "DirectoryListBox", "GroupBox3", K::FolderList, {16, 56, 169, 209}, 0, "", "", kFixed13},
+    ControlLayout{"DirectoryListBox",
+                  "GroupBox3",
+                  K::FolderList,
+                  {16, 56, 169, 209},
+                  0,
+                  "",
+                  "",
+                  kFixed13,
+                  16},
     ControlLayout{"TabbedNotebook1", "", K::Notebook, {248, 80, 457, 297}, 1, ""},
     ControlLayout{"Boring", "TabbedNotebook1", K::NotebookPage, {4, 23, 449, 270}, 0, "Boring"},
     ControlLayout{"Label1", "Boring", K::Label, {72, 16, 36, 12}, kNone, "旧単位"},
     ControlLayout{"Label2", "Boring", K::Label, {329, 16, 36, 12}, kNone, "ＳＩ単位"},
-    ControlLayout{"ListBox1", "Boring", K::QuantityList, {16, 32, 169, 185}, 0, ""},
-    ControlLayout{"ListBox2", "Boring", K::QuantityList, {264, 32, 169, 185}, 1, ""},
+    ControlLayout{"ListBox1", "Boring", K::QuantityList, {16, 32, 169, 185}, 0, "", "", {}, 12},
+    ControlLayout{"ListBox2", "Boring", K::QuantityList, {264, 32, 169, 185}, 1, "", "", {}, 12},
     ControlLayout{
         "BitBtn1", "Boring", K::ImageButton, {194, 81, 63, 28}, 2, "", "SI単位系に変換します"},
     ControlLayout{
@@ -53,7 +60,7 @@ constexpr std::array kMainForm{
                   4,
                   "初期設定(&S)",
                   "初期の単位を変更します"},
-    ControlLayout{"FileListBox1", "", K::FileList, {112, 368, 49, 25}, 2, ""},
+    ControlLayout{"FileListBox1", "", K::FileList, {112, 368, 49, 25}, 2, "", "", {}, 12},
     ControlLayout{"StatusBar", "", K::StatusBar, {0, 402, 728, 17}, kNone, ""},
 };
 

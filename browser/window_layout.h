@@ -57,6 +57,7 @@ struct ControlLayout {
   std::string_view caption;  // an ampersand marks the accelerator
   std::string_view hint = {};
   FontSpec font = {};
+  int itemHeight = 0;  // the rows of a list, 0 for any other control
 };
 
 struct WindowLayout {

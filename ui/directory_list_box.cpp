@@ -7,11 +7,11 @@
 
 #include "browser/folder_display_name.h"
 #include "browser/folder_list_tips.h"
+#include "browser/window_layout.h"
 
 namespace siconv {
 namespace {
 
-constexpr int kItemHeight = 16;
 constexpr int kDepthRole = Qt::UserRole;
 
 // Shifts each item right by its depth, icon and highlight included.
@@ -81,7 +81,7 @@ void DirectoryListBox::ShowItems(const FolderListModel& model) {
     auto* item = new QListWidgetItem(IconOf(folder.kind),
                                      QString::fromStdString(FolderDisplayName(folder.text)), this);
     item->setData(kDepthRole, folder.depth);
-    item->setSizeHint(QSize(0, kItemHeight));
+    item->setSizeHint(QSize(0, Control(MainFormLayout(), "DirectoryListBox").itemHeight));
   }
   setCurrentRow(model.CurrentItemIndex());
   setToolTip(QString::fromStdString(FolderListHint(model)));

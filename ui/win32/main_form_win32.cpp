@@ -128,18 +128,17 @@ void TmainForm::SetUpStatusBar() {
   }
 }
 
-// Item heights: 12 for the quantity lists and the hidden file list, 16 for the folder list and the
-// drive chooser's items, whose closed field keeps the chooser 19 high; a
-// font taller than that (VL Gothic is, at 12 pixels) gets its own height, so
-// that no item is clipped.
+// Item heights: the layout's for the lists, 16 for the drive chooser's
+// items, whose closed field keeps the chooser 19 high; a font taller than
+// that (VL Gothic is, at 12 pixels) gets its own height, so that no item is
+// clipped.
 void TmainForm::SetUpLists() {
   const Scale& scale = Scaling();
-  for (const char* list : {"ListBox1", "ListBox2", "FileListBox1"}) {
+  for (const char* list : {"ListBox1", "ListBox2", "FileListBox1", "DirectoryListBox"}) {
     HWND hwnd = Controls().Window(list);
-    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, std::max(scale(12), FontHeight(hwnd)));
+    const int rows = scale(Control(MainFormLayout(), list).itemHeight);
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, std::max(rows, FontHeight(hwnd)));
   }
-  HWND folders = Controls().Window("DirectoryListBox");
-  SendMessageW(folders, LB_SETITEMHEIGHT, 0, std::max(scale(16), FontHeight(folders)));
   HWND chooser = Controls().Window("DriveComboBox");
   SendMessageW(chooser, CB_SETITEMHEIGHT, 0, scale(16));
   SendMessageW(chooser, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
