@@ -36,9 +36,6 @@ class TmainForm : public LayoutWindow, public ConversionHost, public MainWindowV
   bool TimerEnabled() const override { return timerEnabled_; }
   void SetTimerEnabled(bool enabled) override;
 
-  // The toolbar button's command identifiers: its layout control's.
-  int ToolButtonId(const char* name) const { return Controls().Id(name); }
-
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnControl(const LayoutControl& control, int code) override;
