@@ -43,6 +43,7 @@ bool MainWindowModel::OpenFolder(const std::string& path) {
 }
 
 void MainWindowModel::TakeScan(const std::vector<std::string>& fileNames, const UnitTypes& units) {
+  fileNames_ = fileNames;
   unitType_ = units;
   fileUnits_ = units;
   writtenUnits_ = units;

@@ -45,6 +45,9 @@ class MainWindowModel {
   const VolumeChooser& Volumes() const { return volumes_; }
   // The folder a command converts in: the folder list's current folder.
   const std::string& DataFolder() const { return folders_.CurrentFolder(); }
+  // The hidden file list: the data folder's plain files as its last folder
+  // scan read them; none before the first scan.
+  const std::vector<std::string>& FileNames() const { return fileNames_; }
   const UnitTypes& UnitType() const { return unitType_; }
   const QuantityList& List(int side) const { return lists_.at(side); }
   ArrowState Arrows() const { return arrows_; }
@@ -91,6 +94,7 @@ class MainWindowModel {
   void RequireUnitsAsRead();
   void NoteUnitsWritten() noexcept;
 
+  std::vector<std::string> fileNames_;
   UnitTypes unitType_{};
   // SICONV.INI as this window last read it; unitType_ may differ by the
   // settings dialog's declaration.

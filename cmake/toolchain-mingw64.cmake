@@ -13,8 +13,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# winpthread goes in whole and statically too, or the threads of std::thread
-# and of GoogleTest would ask for libwinpthread-1.dll.
+# -static takes winpthread from its archive too (the driver's -lpthread), so no
+# program asks for libwinpthread-1.dll. Not --whole-archive: that would also
+# bring winpthread's own version record into every program.
 set(CMAKE_EXE_LINKER_FLAGS_INIT
-    "-static -static-libgcc -static-libstdc++ -Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive")
+    "-static -static-libgcc -static-libstdc++")
 

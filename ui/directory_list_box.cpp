@@ -6,12 +6,12 @@
 #include <QToolTip>
 
 #include "browser/folder_display_name.h"
+#include "browser/folder_list_tips.h"
+#include "browser/window_layout.h"
 
 namespace siconv {
 namespace {
 
-constexpr int kItemHeight = 16;
-constexpr int kIndentStep = 8;
 constexpr int kDepthRole = Qt::UserRole;
 
 // Shifts each item right by its depth, icon and highlight included.
@@ -24,17 +24,21 @@ class IndentDelegate : public QStyledItemDelegate {
     QStyledItemDelegate::paint(painter, Shifted(option, index), index);
   }
 
-  // A name cut short shows whole in a tooltip; elsewhere the list's own hint.
+  // The tooltip the folder list's rule gives for the item under the pointer.
   bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                  const QModelIndex& index) override {
-    if (!index.isValid() || event->type() != QEvent::ToolTip) return false;
+    const auto* list = qobject_cast<const DirectoryListBox*>(view);
+    if (!index.isValid() || event->type() != QEvent::ToolTip || list->Folders() == nullptr) {
+      return false;
+    }
     QStyleOptionViewItem shifted = Shifted(option, index);
     initStyleOption(&shifted, index);
     const QStyle* style = view->style();
     const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
     const int room = style->subElementRect(QStyle::SE_ItemViewItemText, &shifted, view).width();
-    if (shifted.fontMetrics.horizontalAdvance(shifted.text) + margins <= room) return false;
-    QToolTip::showText(event->globalPos(), shifted.text, view);
+    const int width = shifted.fontMetrics.horizontalAdvance(shifted.text) + margins;
+    const std::string tip = FolderItemTip(*list->Folders(), index.row(), width, room);
+    QToolTip::showText(event->globalPos(), QString::fromStdString(tip), view);
     return true;
   }
 
@@ -42,7 +46,7 @@ class IndentDelegate : public QStyledItemDelegate {
   static QStyleOptionViewItem Shifted(const QStyleOptionViewItem& option,
                                       const QModelIndex& index) {
     QStyleOptionViewItem shifted(option);
-    shifted.rect.setLeft(option.rect.left() + index.data(kDepthRole).toInt() * kIndentStep);
+    shifted.rect.setLeft(option.rect.left() + index.data(kDepthRole).toInt() * kFolderIndentStep);
     return shifted;
   }
 };
@@ -71,15 +75,16 @@ DirectoryListBox::DirectoryListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 void DirectoryListBox::ShowItems(const FolderListModel& model) {
+  folders_ = &model;
   clear();
   for (const FolderItem& folder : model.Items()) {
     auto* item = new QListWidgetItem(IconOf(folder.kind),
                                      QString::fromStdString(FolderDisplayName(folder.text)), this);
     item->setData(kDepthRole, folder.depth);
-    item->setSizeHint(QSize(0, kItemHeight));
+    item->setSizeHint(QSize(0, Control(MainFormLayout(), "DirectoryListBox").itemHeight));
   }
   setCurrentRow(model.CurrentItemIndex());
-  setToolTip(QString::fromStdString(FolderDisplayName(model.CurrentFolder())));
+  setToolTip(QString::fromStdString(FolderListHint(model)));
 }
 
 void DirectoryListBox::keyPressEvent(QKeyEvent* event) {

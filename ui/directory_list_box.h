@@ -14,13 +14,18 @@ class DirectoryListBox : public QListWidget {
  public:
   explicit DirectoryListBox(QWidget* parent = nullptr);
 
+  // Draws model's items; the list keeps model for its tooltips.
   void ShowItems(const FolderListModel& model);
+  const FolderListModel* Folders() const { return folders_; }
 
  signals:
   void openRequested(int index);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  const FolderListModel* folders_ = nullptr;
 };
 
 }  // namespace siconv

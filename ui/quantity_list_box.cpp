@@ -5,10 +5,15 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "browser/window_layout.h"
+
 namespace siconv {
 namespace {
 
-constexpr int kItemHeight = 12;
+// Both quantity lists have the rows of ListBox1.
+int ItemHeight() {
+  return Control(MainFormLayout(), "ListBox1").itemHeight;
+}
 
 }  // namespace
 
@@ -27,7 +32,7 @@ void QuantityListBox::Show(const QuantityList& list) {
     clear();
     for (const std::string& caption : list.captions) {
       auto* entry = new QListWidgetItem(QString::fromStdString(caption), this);
-      entry->setSizeHint(QSize(0, kItemHeight));
+      entry->setSizeHint(QSize(0, ItemHeight()));
     }
   }
   for (int i = 0; i < n; ++i) item(i)->setSelected(list.selected[i]);
@@ -52,7 +57,7 @@ void QuantityListBox::paintEvent(QPaintEvent* event) {
   QStylePainter painter(viewport());
   QStyleOptionFocusRect option;
   option.initFrom(this);
-  option.rect = QRect(0, 0, viewport()->width(), kItemHeight);
+  option.rect = QRect(0, 0, viewport()->width(), ItemHeight());
   painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 

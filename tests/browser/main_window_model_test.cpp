@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
+#include "browser/file_list_model.h"
 #include "engine/exceptions.h"
 #include "state/folder_path.h"
 #include "state/unit_type_file.h"
@@ -45,11 +47,14 @@ class MainWindowModelTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowModelTest, AFolderScanSwitchesEveryPartTogether) {
+  WriteFile(root.Path("vol/inner/NOTE.TXT"), "");
   ASSERT_TRUE(model.OpenFolder("../vol/inner"));
   EXPECT_EQ(model.Folders().CurrentFolder(), ResolveFolder(root.Path(), "vol/inner"));
   EXPECT_EQ(model.DataFolder(), ResolveFolder(root.Path(), "vol/inner"));
   EXPECT_EQ(model.Volumes().CurrentIndex(), 1);
   EXPECT_EQ(model.List(kOldList).captions, kSixCaptions);
+  EXPECT_EQ(model.FileNames(), FileListModel(model.DataFolder()).Names());
+  EXPECT_EQ(std::ranges::count(model.FileNames(), "NOTE.TXT"), 1);
   EXPECT_FALSE(model.OpenFolder(ResolveFolder(root.Path(), "vol/inner")));
   EXPECT_FALSE(model.OpenFolder(""));
 }
@@ -70,6 +75,7 @@ TEST_F(MainWindowModelTest, AFailedScanLeavesEveryPartOnThePreviousFolder) {
     model.OpenFolder(root.Path("first"));
     model.SelectRows(kOldList, {false, true});
     const QuantityList oldList = model.List(kOldList);
+    const std::vector<std::string> fileNames = model.FileNames();
     breakIt();
     EXPECT_THROW(model.OpenFolder(root.Path("second")), Exception);
     EXPECT_EQ(model.Folders().CurrentFolder(), root.Path("first"));
@@ -79,6 +85,7 @@ TEST_F(MainWindowModelTest, AFailedScanLeavesEveryPartOnThePreviousFolder) {
     EXPECT_EQ(model.List(kOldList).captions, oldList.captions);
     EXPECT_EQ(model.List(kOldList).selected, oldList.selected);
     EXPECT_EQ(model.Arrows(), (ArrowState{true, false}));
+    EXPECT_EQ(model.FileNames(), fileNames);
   }
 }
 

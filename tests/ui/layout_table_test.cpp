@@ -3,13 +3,14 @@
 // font. Qt sizes a few controls by their content: labels (as wide as their
 // text), radio buttons (its indicator needs more room), the drive chooser's
 // height, the toolbar's height and the first tool button's width; only their
-// places are compared.
+// places are compared. Tab visits the controls in the table's tab order.
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
 #include "browser/window_layout.h"
 #include "tests/ui/window_test_support.h"
@@ -84,11 +85,39 @@ void ExpectAgrees(QWidget& window, const WindowLayout& layout) {
   }
 }
 
+// The controls of the table that Tab reaches, in the order of the window's
+// focus chain, a ring read from first on; the hidden file list has no widget
+// in the Qt skin.
+std::vector<std::string_view> FocusChain(QWidget& window, const WindowLayout& layout,
+                                         std::string_view first) {
+  std::vector<std::string_view> chain;
+  for (QWidget* widget = window.nextInFocusChain(); widget != &window;
+       widget = widget->nextInFocusChain()) {
+    if (widget->window() != &window || (widget->focusPolicy() & Qt::TabFocus) == 0) continue;
+    for (const ControlLayout& control : layout.controls) {
+      if (TakesFocus(control.kind) && widget->objectName() == Text(control.name)) {
+        chain.push_back(control.name);
+      }
+    }
+  }
+  std::ranges::rotate(chain, std::ranges::find(chain, first));
+  return chain;
+}
+
+void ExpectTabOrder(QWidget& window, const WindowLayout& layout) {
+  std::vector<std::string_view> sequence = TabSequence(layout);
+  std::erase(sequence, "FileListBox1");
+  EXPECT_EQ(FocusChain(window, layout, sequence.front()), sequence) << layout.name;
+}
+
 TEST_F(WindowTest, TheQtWindowsFollowTheLayoutTable) {
   Start();
   ExpectAgrees(*form, MainFormLayout());
   ExpectAgrees(windows->FormBorSel, FormBorSelLayout());
   ExpectAgrees(windows->FormVersion, FormVersionLayout());
+  ExpectTabOrder(*form, MainFormLayout());
+  ExpectTabOrder(windows->FormBorSel, FormBorSelLayout());
+  ExpectTabOrder(windows->FormVersion, FormVersionLayout());
 }
 
 }  // namespace

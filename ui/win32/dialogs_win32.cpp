@@ -48,6 +48,10 @@ void TFormBorSel::OnControl(const LayoutControl& control, int code) {
   }
 }
 
+void TFormBorSel::OnEscape() {
+  SendMessageW(Controls().Window("BitBtnCancel"), BM_CLICK, 0, 0);
+}
+
 TFormVersion::TFormVersion(TmainForm& mainForm)
     : LayoutWindow(FormVersionLayout(), mainForm.Handle(), mainForm.Errors()) {}
 

@@ -23,6 +23,8 @@ class TFormBorSel : public LayoutWindow {
 
  protected:
   void OnControl(const LayoutControl& control, int code) override;
+  // Escape presses the cancel button.
+  void OnEscape() override;
 
  private:
   // Checking one button of a pair clears the other.

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "browser/folder_list_tips.h"
+
 namespace siconv {
 namespace {
 
@@ -17,6 +19,57 @@ void DrawKeyed(HDC target, HBITMAP bitmap, int left, int top) {
   TransparentBlt(target, left, top, size.cx, size.cy, source, 0, 0, size.cx, size.cy, kKeyColour);
   SelectObject(source, old);
   DeleteDC(source);
+}
+
+const wchar_t* VolumeBitmapName(VolumeKind kind) {
+  switch (kind) {
+    case VolumeKind::Floppy:
+      return L"FLOPPY";
+    case VolumeKind::Network:
+      return L"NETWORK";
+    case VolumeKind::CdRom:
+      return L"CDROM";
+    case VolumeKind::Ram:
+      return L"RAM";
+    case VolumeKind::Hard:
+      break;
+  }
+  return L"HARD";
+}
+
+const wchar_t* FolderBitmapName(FolderKind kind) {
+  switch (kind) {
+    case FolderKind::OpenFolder:
+      return L"OPENFOLDER";
+    case FolderKind::CurrentFolder:
+      return L"CURRENTFOLDER";
+    case FolderKind::ClosedFolder:
+      break;
+  }
+  return L"CLOSEDFOLDER";
+}
+
+// Right of the bitmap, which stands indent pixels in.
+RECT TextPlace(RECT place, HBITMAP bitmap, int indent) {
+  place.left += indent + 1 + BitmapSize(bitmap).cx + kTextGap;
+  return place;
+}
+
+// The bitmap, then the text, highlighted when selected.
+void DrawBitmapItem(const DRAWITEMSTRUCT& item, HBITMAP bitmap, int indent,
+                    const std::wstring& text) {
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  HDC dc = item.hDC;
+  RECT place = item.rcItem;
+  FillRect(dc, &place, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const int top = place.top + (place.bottom - place.top - BitmapSize(bitmap).cy) / 2;
+  DrawKeyed(dc, bitmap, place.left + indent + 1, top);
+  place = TextPlace(place, bitmap, indent);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
+            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
 }
 
 }  // namespace
@@ -43,23 +96,18 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return {info.bmWidth, info.bmHeight};
 }
 
-void DrawBitmapItem(const DRAWITEMSTRUCT& item, HBITMAP bitmap, int indent,
-                    const std::wstring& text) {
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  HDC dc = item.hDC;
-  RECT place = item.rcItem;
-  FillRect(dc, &place, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  if (bitmap != nullptr) {
-    const SIZE size = BitmapSize(bitmap);
-    const int top = place.top + (place.bottom - place.top - size.cy) / 2;
-    DrawKeyed(dc, bitmap, place.left + indent + 1, top);
-    place.left += indent + 1 + size.cx + kTextGap;
-  }
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
-            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
+void DrawVolumeItem(const DRAWITEMSTRUCT& item, const VolumeItem& volume, const Scale& scale) {
+  DrawBitmapItem(item, WindowBitmap(VolumeBitmapName(volume.kind), scale), 0, Wide(volume.text));
+}
+
+void DrawFolderItem(const DRAWITEMSTRUCT& item, const FolderItem& folder, const Scale& scale) {
+  DrawBitmapItem(item, WindowBitmap(FolderBitmapName(folder.kind), scale),
+                 scale(folder.depth * kFolderIndentStep), Wide(folder.text));
+}
+
+RECT FolderTextPlace(RECT place, const FolderItem& folder, const Scale& scale) {
+  return TextPlace(place, WindowBitmap(FolderBitmapName(folder.kind), scale),
+                   scale(folder.depth * kFolderIndentStep));
 }
 
 void DrawImageButton(const DRAWITEMSTRUCT& item, HBITMAP normal, HBITMAP disabled) {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "browser/folder_list_model.h"
+#include "browser/volume_list.h"
 #include "ui/win32/layout_controls.h"
 
 namespace siconv {
@@ -14,10 +16,12 @@ namespace siconv {
 HBITMAP WindowBitmap(const wchar_t* name, const Scale& scale);
 SIZE BitmapSize(HBITMAP bitmap);
 
-// An item of the drive chooser or the folder list: its bitmap indented by
-// indent pixels, then its text, highlighted when selected.
-void DrawBitmapItem(const DRAWITEMSTRUCT& item, HBITMAP bitmap, int indent,
-                    const std::wstring& text);
+// An item of the drive chooser and of the folder list: its kind's bitmap
+// (a folder's indented by its depth), then its text, highlighted when selected.
+void DrawVolumeItem(const DRAWITEMSTRUCT& item, const VolumeItem& volume, const Scale& scale);
+void DrawFolderItem(const DRAWITEMSTRUCT& item, const FolderItem& folder, const Scale& scale);
+// The part of the folder list's item place that its text may fill.
+RECT FolderTextPlace(RECT place, const FolderItem& folder, const Scale& scale);
 
 // A push button that shows an image, the greyed one while it is disabled.
 void DrawImageButton(const DRAWITEMSTRUCT& item, HBITMAP normal, HBITMAP disabled);

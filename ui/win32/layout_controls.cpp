@@ -40,6 +40,8 @@ WindowClass ClassOf(ControlKind kind) {
       return {WC_TABCONTROLW, kChild | WS_TABSTOP | WS_CLIPSIBLINGS};
     case K::Label:
       return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX};
+    case K::FileList:  // never shown
+      return {L"LISTBOX", WS_CHILD | WS_TABSTOP | LBS_NOINTEGRALHEIGHT};
     case K::QuantityList:
       return {L"LISTBOX", kChild | WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY |
                               LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT};
@@ -54,7 +56,6 @@ WindowClass ClassOf(ControlKind kind) {
     case K::ToolButton:
     case K::Panel:
     case K::NotebookPage:
-    case K::FileList:
       break;
   }
   return {nullptr, 0};
@@ -66,12 +67,7 @@ bool Holds(ControlKind kind) {
 
 // A label is as wide as its text, at least as wide as its place.
 void FitLabel(HWND label, HFONT font, std::wstring_view text) {
-  HDC dc = GetDC(label);
-  const HGDIOBJ old = SelectObject(dc, font);
-  SIZE extent{};
-  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, old);
-  ReleaseDC(label, dc);
+  const SIZE extent = TextExtent(label, font, text);
   RECT place{};
   GetWindowRect(label, &place);
   if (extent.cx > place.right - place.left) {
@@ -98,6 +94,16 @@ HWND MakeControl(HWND window, const WindowLayout& layout, const ControlLayout& c
 }
 
 }  // namespace
+
+SIZE TextExtent(HWND control, HFONT font, std::wstring_view text) {
+  HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return extent;
+}
 
 Scale Scale::OfScreen() {
   HDC screen = GetDC(nullptr);
@@ -142,6 +148,13 @@ LayoutControls::LayoutControls(HWND window, const WindowLayout& layout, const Sc
   for (const ControlLayout& control : layout.controls) {
     controls_.push_back({&control, MakeControl(window, layout, control, scale, id), id});
     ++id;
+  }
+  // Tab follows the Z order of the window's children: the layout's tab
+  // sequence on top, in its order.
+  const std::vector<std::string_view> sequence = TabSequence(layout);
+  for (auto name = sequence.rbegin(); name != sequence.rend(); ++name) {
+    if (HWND hwnd = Window(*name))
+      SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   // Frames and the notebook lie below the controls they hold, which are their
   // siblings here, and an outer frame below the frames inside it.

@@ -36,6 +36,9 @@ std::string Utf8(std::wstring_view wide);
 // face and height and kept until the program ends.
 HFONT LayoutFont(FontSpec font, const Scale& scale);
 
+// The size of text in font, as drawn on control.
+SIZE TextExtent(HWND control, HFONT font, std::wstring_view text);
+
 struct LayoutControl {
   const ControlLayout* layout;
   HWND hwnd;  // null for the parts without a window of their own

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "browser/run_guarded.h"
+#include "ui/win32/page_background.h"
 
 namespace siconv {
 namespace {
@@ -69,10 +70,10 @@ LayoutWindow::~LayoutWindow() {
 // Every control with a hint shows it when the pointer rests on it; the
 // toolbar's buttons have their own tooltips.
 void LayoutWindow::AddTooltips() {
-  HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                 WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
   for (const LayoutControl& control : controls_->All()) {
     if (control.hwnd == nullptr || control.layout->hint.empty()) continue;
     std::wstring hint = Wide(control.layout->hint);
@@ -82,7 +83,7 @@ void LayoutWindow::AddTooltips() {
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd);
     tool.lpszText = hint.data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
@@ -97,15 +98,20 @@ LRESULT LayoutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     ShowWindow(hwnd_, SW_HIDE);
     return 0;
   }
-  // Return and Escape, as the message loop hands them over; neither dialog
-  // has a cancel button, so Escape does nothing.
+  // Return and Escape, as the message loop hands them over.
   if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) &&
       lParam == 0) {
     HWND focus = GetFocus();
     const LayoutControl* focused =
         focus != nullptr ? controls_->ById(GetDlgCtrlID(focus)) : nullptr;
+    if (LOWORD(wParam) == IDCANCEL) OnEscape();
     if (LOWORD(wParam) == IDOK && focused != nullptr) OnReturn(*focused);
     return 0;
+  }
+  if (message == WM_CTLCOLORSTATIC) {
+    HBRUSH page =
+        PageBackground(*controls_, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+    if (page != nullptr) return reinterpret_cast<LRESULT>(page);
   }
   if (message == WM_COMMAND && lParam != 0) {
     if (const LayoutControl* control = controls_->ById(LOWORD(wParam))) {
@@ -135,11 +141,15 @@ LRESULT CALLBACK LayoutWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam,
   return handled ? result : 0;
 }
 
+bool RouteDialogMessage(MSG& message) {
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  return root != nullptr && IsDialogMessageW(root, &message);
+}
+
 int RunMessageLoop() {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && IsDialogMessageW(root, &message)) continue;
+    if (RouteDialogMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

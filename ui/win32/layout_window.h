@@ -25,6 +25,8 @@ class LayoutWindow {
   const LayoutControls& Controls() const { return *controls_; }
   const Scale& Scaling() const { return scale_; }
   ErrorUi& Errors() const { return errors_; }
+  // The tooltip control that shows the controls' hints.
+  HWND Tooltip() const { return tooltip_; }
 
   // Visible and in front, without being modal.
   void ShowModeless();
@@ -38,6 +40,9 @@ class LayoutWindow {
   // Return, which the message loop hands over as IDOK: it presses the
   // button that has the focus.
   virtual void OnReturn(const LayoutControl& focused);
+  // Escape, handed over as IDCANCEL: nothing, unless the window has a
+  // cancel button.
+  virtual void OnEscape() {}
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,9 +51,14 @@ class LayoutWindow {
   ErrorUi& errors_;
   Scale scale_;
   HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
   bool owned_;
   std::unique_ptr<LayoutControls> controls_;
 };
+
+// Hands a key of the dialog keyboard (Tab, the accelerators, Return) to the
+// window that holds message's control; false for any other message.
+bool RouteDialogMessage(MSG& message);
 
 // The message loop of the program's windows: Tab, the accelerators and
 // Return reach the controls of whichever window has the focus.

@@ -36,34 +36,6 @@ HIMAGELIST ImageListOf(const Scale& scale, bool disabled) {
   return images;
 }
 
-const wchar_t* VolumeBitmapName(VolumeKind kind) {
-  switch (kind) {
-    case VolumeKind::Floppy:
-      return L"FLOPPY";
-    case VolumeKind::Network:
-      return L"NETWORK";
-    case VolumeKind::CdRom:
-      return L"CDROM";
-    case VolumeKind::Ram:
-      return L"RAM";
-    case VolumeKind::Hard:
-      break;
-  }
-  return L"HARD";
-}
-
-const wchar_t* FolderBitmapName(FolderKind kind) {
-  switch (kind) {
-    case FolderKind::OpenFolder:
-      return L"OPENFOLDER";
-    case FolderKind::CurrentFolder:
-      return L"CURRENTFOLDER";
-    case FolderKind::ClosedFolder:
-      break;
-  }
-  return L"CLOSEDFOLDER";
-}
-
 // The height of a line of text in the control's font.
 int FontHeight(HWND control) {
   HDC dc = GetDC(control);
@@ -80,7 +52,10 @@ int FontHeight(HWND control) {
 
 TmainForm::TmainForm(ErrorUi& errors, const std::string& startFolder,
                      const std::vector<VolumeRecord>& volumes)
-    : LayoutWindow(MainFormLayout(), nullptr, errors), model_(startFolder, volumes) {
+    : LayoutWindow(MainFormLayout(), nullptr, errors),
+      model_(startFolder, volumes),
+      folderTip_(Tooltip(), Handle(), Controls().Window("DirectoryListBox"), model_.Folders(),
+                 Scaling()) {
   SetUpToolBar();
   SetUpNotebook();
   SetUpStatusBar();
@@ -153,18 +128,17 @@ void TmainForm::SetUpStatusBar() {
   }
 }
 
-// Item heights: 12 for the quantity lists, 16 for the folder list and the
-// drive chooser's items, whose closed field keeps the chooser 19 high; a
-// font taller than that (VL Gothic is, at 12 pixels) gets its own height, so
-// that no item is clipped.
+// Item heights: the layout's for the lists, 16 for the drive chooser's
+// items, whose closed field keeps the chooser 19 high; a font taller than
+// that (VL Gothic is, at 12 pixels) gets its own height, so that no item is
+// clipped.
 void TmainForm::SetUpLists() {
   const Scale& scale = Scaling();
-  for (const char* list : {"ListBox1", "ListBox2"}) {
+  for (const char* list : {"ListBox1", "ListBox2", "FileListBox1", "DirectoryListBox"}) {
     HWND hwnd = Controls().Window(list);
-    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, std::max(scale(12), FontHeight(hwnd)));
+    const int rows = scale(Control(MainFormLayout(), list).itemHeight);
+    SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, std::max(rows, FontHeight(hwnd)));
   }
-  HWND folders = Controls().Window("DirectoryListBox");
-  SendMessageW(folders, LB_SETITEMHEIGHT, 0, std::max(scale(16), FontHeight(folders)));
   HWND chooser = Controls().Window("DriveComboBox");
   SendMessageW(chooser, CB_SETITEMHEIGHT, 0, scale(16));
   SendMessageW(chooser, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
@@ -195,6 +169,7 @@ void TmainForm::ShowFolders() {
 }
 
 void TmainForm::ShowLists() {
+  ShowFiles();
   ShowList(kOldList, "ListBox1");
   ShowList(kSiList, "ListBox2");
   EnableWindow(Controls().Window("BitBtn1"), model_.Arrows().toSi);
@@ -216,6 +191,17 @@ void TmainForm::ShowList(int side, const char* listName) {
   for (std::size_t i = 0; i < shown.selected.size(); ++i) {
     SendMessageW(list, LB_SETSEL, shown.selected[i] ? TRUE : FALSE, static_cast<LPARAM>(i));
   }
+}
+
+// The hidden file list holds the names the last folder scan read.
+void TmainForm::ShowFiles() {
+  if (shownFiles_ == model_.FileNames()) return;
+  HWND list = Controls().Window("FileListBox1");
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& name : model_.FileNames()) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+  }
+  shownFiles_ = model_.FileNames();
 }
 
 std::vector<bool> TmainForm::Selection(const char* listName) const {
@@ -263,12 +249,9 @@ void TmainForm::DrawItem(const DRAWITEMSTRUCT& item) {
   const auto index = static_cast<std::size_t>(item.itemID);
   const Scale& scale = Scaling();
   if (item.hwndItem == Controls().Window("DriveComboBox")) {
-    const VolumeItem& volume = model_.Volumes().Items().at(index);
-    DrawBitmapItem(item, WindowBitmap(VolumeBitmapName(volume.kind), scale), 0, Wide(volume.text));
+    DrawVolumeItem(item, model_.Volumes().Items().at(index), scale);
   } else if (item.hwndItem == Controls().Window("DirectoryListBox")) {
-    const FolderItem& folder = model_.Folders().Items().at(index);
-    DrawBitmapItem(item, WindowBitmap(FolderBitmapName(folder.kind), scale),
-                   folder.depth * scale(8), Wide(folder.text));
+    DrawFolderItem(item, model_.Folders().Items().at(index), scale);
   } else if (item.hwndItem == Controls().Window("BitBtn1")) {
     DrawImageButton(item, WindowBitmap(L"ARROW_RIGHT", scale),
                     WindowBitmap(L"ARROW_RIGHT_DISABLED", scale));
@@ -319,6 +302,7 @@ LRESULT TmainForm::OnNotify(const NMHDR& header) {
                          static_cast<int>(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
   } else if (header.code == TTN_GETDISPINFOW) {
     auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+    if (folderTip_.Answer(info)) return 0;
     for (std::size_t i = 0; i < std::size(kToolButtons); ++i) {
       if (header.idFrom == static_cast<UINT_PTR>(Controls().Id(kToolButtons[i].name))) {
         info.lpszText = hints_[i].data();

@@ -10,6 +10,7 @@
 
 #include "browser/main_window_model.h"
 #include "browser/main_window_rules.h"
+#include "ui/win32/folder_list_tip.h"
 #include "ui/win32/layout_window.h"
 
 namespace siconv {
@@ -35,9 +36,6 @@ class TmainForm : public LayoutWindow, public ConversionHost, public MainWindowV
   bool TimerEnabled() const override { return timerEnabled_; }
   void SetTimerEnabled(bool enabled) override;
 
-  // The toolbar button's command identifiers: its layout control's.
-  int ToolButtonId(const char* name) const { return Controls().Id(name); }
-
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnControl(const LayoutControl& control, int code) override;
@@ -50,16 +48,19 @@ class TmainForm : public LayoutWindow, public ConversionHost, public MainWindowV
   void SetUpLists();
   void ShowVolumes();
   void ShowList(int side, const char* listName);
+  void ShowFiles();
   std::vector<bool> Selection(const char* listName) const;
   void FollowWidth();
   void DrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnNotify(const NMHDR& header);
 
   MainWindowModel model_;
+  FolderListTip folderTip_;
   TFormBorSel* formBorSel_ = nullptr;
   TFormVersion* formVersion_ = nullptr;
   bool timerEnabled_ = false;
   std::vector<std::string> shownCaptions_[2];
+  std::vector<std::string> shownFiles_;
   std::vector<std::wstring> hints_;
 };
 

@@ -26,12 +26,69 @@ PCWSTR KindIcon(int kind) {
   }
 }
 
-// Help does not close the dialog.
-HRESULT CALLBACK KeepOpenOnHelp(HWND, UINT notification, WPARAM button, LPARAM, LONG_PTR) {
+struct DialogKeys {
+  ButtonPlan plan;
+  bool closing = false;  // the close box or Alt+F4, which give 2
+};
+
+// Escape reaches a task dialog as IDCANCEL from no control, which would
+// close it with 2, a result the plan may not have: it presses the planned
+// cancel button instead, and without one does nothing.
+LRESULT CALLBACK EscapeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR id, DWORD_PTR data) {
+  auto& keys = *reinterpret_cast<DialogKeys*>(data);
+  if (message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE)) {
+    keys.closing = true;
+  } else if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL && lParam == 0 && !keys.closing) {
+    if (keys.plan.cancelButton) {
+      SendMessageW(dialog, TDM_CLICK_BUTTON, ModalResult(*keys.plan.cancelButton), 0);
+    }
+    return 0;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(dialog, &EscapeProcedure, id);
+  }
+  return DefSubclassProc(dialog, message, wParam, lParam);
+}
+
+// Help does not close the dialog. Return presses the focused button, the
+// planned default first; with none planned, the first button has the focus.
+HRESULT CALLBACK OnDialogEvent(HWND dialog, UINT notification, WPARAM button, LPARAM,
+                               LONG_PTR keys) {
+  if (notification == TDN_DIALOG_CONSTRUCTED) {
+    SetWindowSubclass(dialog, &EscapeProcedure, 1, static_cast<DWORD_PTR>(keys));
+  }
   const bool help = notification == TDN_BUTTON_CLICKED &&
                     static_cast<int>(button) == ModalResult(DialogButton::Help);
   return help ? S_FALSE : S_OK;
 }
+
+// The program's other windows, disabled while the dialog is up: a task
+// dialog disables only its owner, and the modeless settings dialog could
+// otherwise change the units in the middle of a command.
+class OtherWindowsDisabled {
+ public:
+  explicit OtherWindowsDisabled(HWND owner) : owner_(owner) {
+    EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~OtherWindowsDisabled() {
+    for (HWND window : disabled_) EnableWindow(window, TRUE);
+  }
+  OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+  OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    auto& windows = *reinterpret_cast<OtherWindowsDisabled*>(self);
+    if (window != windows.owner_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      windows.disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+
+  HWND owner_;
+  std::vector<HWND> disabled_;
+};
 
 }  // namespace
 
@@ -39,7 +96,8 @@ HRESULT CALLBACK KeepOpenOnHelp(HWND, UINT notification, WPARAM button, LPARAM, 
 // box gives 2, the result of a closed dialog.
 int Win32ErrorUi::RunMessageDialog(const std::string& text, int kind, std::uint16_t buttons,
                                    int /*helpContext*/) {
-  const ButtonPlan plan = PlanButtons(buttons);
+  DialogKeys keys{PlanButtons(buttons)};
+  const ButtonPlan& plan = keys.plan;
   std::vector<std::wstring> captions;
   for (DialogButton button : plan.buttons) captions.push_back(Wide(ButtonCaption(button)));
   std::vector<TASKDIALOG_BUTTON> pushes;
@@ -58,8 +116,10 @@ int Win32ErrorUi::RunMessageDialog(const std::string& text, int kind, std::uint1
   config.cButtons = static_cast<UINT>(pushes.size());
   config.pButtons = pushes.data();
   config.nDefaultButton = plan.defaultButton ? ModalResult(*plan.defaultButton) : 0;
-  config.pfCallback = KeepOpenOnHelp;
+  config.pfCallback = OnDialogEvent;
+  config.lpCallbackData = reinterpret_cast<LONG_PTR>(&keys);
   int pressed = message_dialog::kResultClosed;
+  const OtherWindowsDisabled modal(config.hwndParent);
   TaskDialogIndirect(&config, &pressed, nullptr, nullptr);
   return pressed;
 }

@@ -5,13 +5,17 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
+#include "browser/message_dialog_plan.h"
 #include "browser/window_layout.h"
+#include "engine/number_text.h"
 #include "state/command_status.h"
 #include "tests/ui/win32/win32_window_test_support.h"
 #include "ui/win32/layout_controls.h"
+#include "ui/win32/win32_error_ui.h"
 
 namespace siconv {
 namespace {
@@ -38,6 +42,10 @@ TEST_F(Win32WindowTest, ConvertsTheExampleToSiAndBackWithTheLinuxBuildsBytes) {
   const std::string data = CopyExample("old-units", "data");
   Start();
   OpenFolder("data");
+  std::vector<std::string> files;  // the hidden file list's names
+  for (const auto& [name, bytes] : FolderBytes(Wide(data))) files.push_back(name);
+  EXPECT_EQ(Items("FileListBox1"), files);
+  EXPECT_FALSE(IsWindowVisible(Window("FileListBox1")));
   const std::vector<std::string> captions = Items("ListBox1");
   ASSERT_FALSE(captions.empty());
   std::vector<int> all(captions.size());
@@ -117,15 +125,175 @@ TEST_F(Win32WindowTest, TheVersionDialogShowsOnceAndClosingOnlyHidesIt) {
   EXPECT_TRUE(IsWindow(windows->FormVersion.Handle()));
 }
 
-// The message loop hands Return over as IDOK; it presses the focused button.
-TEST_F(Win32WindowTest, ReturnPressesTheFocusedButton) {
+// Over a folder name cut short the tooltip shows it whole; over a name that
+// fits, the list's hint: the whole path of the folder it stands on.
+TEST_F(Win32WindowTest, ACutFolderNameShowsWholeInATooltip) {
+  const std::string longName = "ボーリング調査データ_2023年度_追加分";
+  fs::create_directory(Wide(root.Path(longName)));
+  fs::create_directory(Wide(root.Path("data")));
   Start();
+  EXPECT_EQ(TooltipOver(longName), longName);
+  EXPECT_EQ(TooltipOver("data"), root.Path());
+}
+
+// A key as the message loop routes it to the focused control's window.
+void RouteKey(UINT key) {
+  MSG down{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+  EXPECT_TRUE(RouteDialogMessage(down));
+}
+
+// Return presses the focused button; Escape presses the settings dialog's
+// cancel button, and the main window, which has none, ignores it.
+TEST_F(Win32WindowTest, ReturnPressesTheFocusedButtonAndEscapeCancels) {
+  Start();
+  HWND settings = windows->FormBorSel.Handle();
   SetFocus(Window("BitBtnBorSet"));
-  SendMessageW(form->Handle(), WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(IsWindowVisible(windows->FormBorSel.Handle()));
+  RouteKey(VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(settings));
+  RouteKey(VK_RETURN);
+  ASSERT_TRUE(IsWindowVisible(settings));
+  SetFocus(windows->FormBorSel.Controls().Window("BitBtnExit"));
+  RouteKey(VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(settings));
+  Press(*form, "BitBtnBorSet");
   SetFocus(windows->FormBorSel.Controls().Window("BitBtnCancel"));
-  SendMessageW(windows->FormBorSel.Handle(), WM_COMMAND, IDOK, 0);
-  EXPECT_FALSE(IsWindowVisible(windows->FormBorSel.Handle()));
+  RouteKey(VK_RETURN);
+  EXPECT_FALSE(IsWindowVisible(settings));
+}
+
+// Tab, as the message loop routes it, visits the controls that can take the
+// focus now in the layout's tab order, and comes round to the first. Of a
+// radio pair only the checked button is a stop, as in any Windows dialog.
+TEST_F(Win32WindowTest, TabFollowsTheLayoutsTabOrder) {
+  Start();
+  Press(*form, "BitBtnBorSet");
+  const std::pair<const LayoutWindow*, const WindowLayout*> windowsAndLayouts[] = {
+      {form, &MainFormLayout()}, {&windows->FormBorSel, &FormBorSelLayout()}};
+  for (const auto& [window, layout] : windowsAndLayouts) {
+    std::vector<std::string_view> reachable;
+    for (std::string_view name : TabSequence(*layout)) {
+      HWND control = window->Controls().Window(name);
+      const bool unchecked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_UNCHECKED;
+      const bool radio = Control(*layout, name).kind == ControlKind::RadioButton;
+      if (IsWindowVisible(control) && IsWindowEnabled(control) && !(radio && unchecked)) {
+        reachable.push_back(name);
+      }
+    }
+    ASSERT_GT(reachable.size(), 3U) << layout->name;
+    SetFocus(window->Controls().Window(reachable.front()));
+    std::vector<std::string_view> visited;
+    for (std::size_t i = 0; i < reachable.size(); ++i) {
+      MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+      EXPECT_TRUE(RouteDialogMessage(tab));
+      const LayoutControl* focused = window->Controls().ById(GetDlgCtrlID(GetFocus()));
+      visited.push_back(focused != nullptr ? focused->layout->name : "?");
+    }
+    std::ranges::rotate(reachable, reachable.begin() + 1);
+    EXPECT_EQ(visited, reachable) << layout->name;
+  }
+}
+
+// The user's decimal point (HKCU\\Control Panel\\International, sDecimal)
+// set for the test and put back at its end.
+class UserDecimalPoint {
+ public:
+  explicit UserDecimalPoint(const wchar_t* point) {
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before_, std::size(before_));
+    EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, point));
+  }
+  ~UserDecimalPoint() { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, before_); }
+  UserDecimalPoint(const UserDecimalPoint&) = delete;
+  UserDecimalPoint& operator=(const UserDecimalPoint&) = delete;
+
+ private:
+  wchar_t before_[8] = {};
+};
+
+// The window reads the decimal separator again when the regional settings
+// change, and only then.
+TEST_F(Win32WindowTest, ARegionalSettingsChangeReadsTheDecimalSeparatorAgain) {
+  Start();
+  const char before = DecimalSeparator;
+  const auto settingChange = [&](const wchar_t* area) {
+    SendMessageW(form->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
+    return DecimalSeparator;
+  };
+  {
+    const UserDecimalPoint semicolon(L";");
+    EXPECT_EQ(settingChange(L"Environment"), before);
+    EXPECT_EQ(settingChange(L"intl"), ';');
+  }
+  EXPECT_EQ(settingChange(L"intl"), before);
+}
+
+constexpr UINT kCloseBox = 0;
+std::vector<UINT> pendingActs;  // keys, or kCloseBox
+
+// One act per tick on the open-error dialog, once it is up.
+void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = FindWindowW(L"#32770", Wide(*KindCaption(message_dialog::kKindError)).c_str());
+  if (dialog == nullptr) return;
+  if (pendingActs.empty()) {
+    KillTimer(nullptr, timer);
+    return;
+  }
+  const UINT act = pendingActs.front();
+  pendingActs.erase(pendingActs.begin());
+  if (act == kCloseBox) {
+    PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  } else {
+    PostMessageW(GetFocus() != nullptr ? GetFocus() : dialog, WM_KEYDOWN, act, 0);
+  }
+}
+
+// The open-error dialog's keys follow its button plan: Return presses the
+// focused button, the first when no default is planned; Escape presses the
+// planned cancel button and does nothing without one; the close box gives 2.
+TEST(Win32MessageDialogTest, ReturnEscapeAndTheCloseBoxFollowTheButtonPlan) {
+  struct Case {
+    std::uint16_t buttons;
+    std::vector<UINT> acts;
+    int result;
+  };
+  const Case cases[] = {
+      {0x0010, {VK_RETURN}, message_dialog::kResultAbort},
+      {0x0010, {VK_ESCAPE, VK_RETURN}, message_dialog::kResultAbort},
+      {0x0010, {kCloseBox}, message_dialog::kResultClosed},
+      {0x0003, {VK_ESCAPE, kCloseBox}, ModalResult(DialogButton::No)},
+  };
+  Win32ErrorUi dialogs("Siconv");
+  for (const Case& c : cases) {
+    pendingActs = c.acts;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &ActOnDialog);
+    EXPECT_EQ(dialogs.RunMessageDialog("G73.TXT", message_dialog::kKindError, c.buttons, 0),
+              c.result)
+        << c.buttons << " " << c.acts.front();
+    KillTimer(nullptr, timer);
+  }
+}
+
+// While the open-error dialog is up, the settings dialog takes no input,
+// so no declaration can come in the middle of a command.
+TEST_F(Win32WindowTest, TheOpenErrorDialogHoldsEveryWindowOfTheProgram) {
+  Start();
+  Press(*form, "BitBtnBorSet");
+  HWND settings = windows->FormBorSel.Handle();
+  SetActiveWindow(form->Handle());
+  static HWND watched;
+  static BOOL enabledDuringDialog;
+  watched = settings;
+  enabledDuringDialog = TRUE;
+  pendingActs = {VK_RETURN};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+    if (FindWindowW(L"#32770", Wide(*KindCaption(message_dialog::kKindError)).c_str())) {
+      enabledDuringDialog = IsWindowEnabled(watched);
+    }
+    ActOnDialog(nullptr, 0, id, 0);
+  });
+  Win32ErrorUi("Siconv").RunMessageDialog("G73.TXT", message_dialog::kKindError, 0x0010, 0);
+  KillTimer(nullptr, timer);
+  EXPECT_FALSE(enabledDuringDialog);
+  EXPECT_TRUE(IsWindowEnabled(settings));
 }
 
 // The prefix of scripts/wine-run: c: and z: as Wine makes them, and a:, d:,

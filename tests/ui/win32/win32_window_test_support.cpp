@@ -31,13 +31,37 @@ void Win32WindowTest::Notify(const LayoutWindow& window, const char* name, int c
                reinterpret_cast<LPARAM>(sender));
 }
 
-void Win32WindowTest::OpenFolder(const std::string& itemText) {
-  HWND list = Window("DirectoryListBox");
+int Win32WindowTest::FolderRow(const std::string& itemText) const {
   const std::vector<std::string> items = Items("DirectoryListBox");
   const auto found = std::find(items.begin(), items.end(), itemText);
-  ASSERT_NE(found, items.end()) << itemText;
-  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(found - items.begin()), 0);
+  return found != items.end() ? static_cast<int>(found - items.begin()) : -1;
+}
+
+void Win32WindowTest::OpenFolder(const std::string& itemText) {
+  const int row = FolderRow(itemText);
+  ASSERT_GE(row, 0) << itemText;
+  SendMessageW(Window("DirectoryListBox"), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
   Notify(*form, "DirectoryListBox", LBN_DBLCLK);
+}
+
+// The tooltip asks the window for the text of its tool, as it does before
+// it shows.
+std::string Win32WindowTest::TooltipOver(const std::string& itemText) const {
+  HWND list = Window("DirectoryListBox");
+  RECT place{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(FolderRow(itemText)),
+               reinterpret_cast<LPARAM>(&place));
+  POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  ClientToScreen(list, &centre);
+  SetCursorPos(centre.x, centre.y);
+  std::wstring text(INFOTIPSIZE, L'\0');
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = form->Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(list);
+  tool.lpszText = text.data();
+  SendMessageW(form->Tooltip(), TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+  return Utf8(text.c_str());
 }
 
 void Win32WindowTest::SelectRows(const char* list, const std::vector<int>& rows) {

@@ -26,6 +26,8 @@ class Win32WindowTest : public ::testing::Test {
   HWND Window(const char* name) const { return form->Controls().Window(name); }
   // The notification a control sends its window when the user acts on it.
   void Notify(const LayoutWindow& window, const char* name, int code);
+  // The folder list's row with this text, or -1.
+  int FolderRow(const std::string& itemText) const;
   // Double-click on the folder list's item with this text.
   void OpenFolder(const std::string& itemText);
   // Selects exactly these rows, as clicks with Ctrl would.
@@ -35,6 +37,8 @@ class Win32WindowTest : public ::testing::Test {
   std::vector<std::string> Items(const char* list) const;
   int Selected(const char* list) const;  // LB_GETCURSEL or CB_GETCURSEL
   std::string StatusText() const;
+  // The folder list's tooltip with the pointer over the item with this text.
+  std::string TooltipOver(const std::string& itemText) const;
 
   TempDir root;
   RecordingErrorUi errors;
