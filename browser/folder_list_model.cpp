@@ -26,20 +26,6 @@ std::string FolderListModel::ItemPath(int index) const {
   return path;
 }
 
-void FolderListModel::ChangeFolder(const std::string& path) {
-  if (path.empty()) return;
-  std::string target = ResolveFolder(folder_, path);
-  if (target == folder_) return;
-  FolderEntries entries = ReadFolderEntries(target);
-  folder_ = std::move(target);
-  Rebuild(std::move(entries.folders));
-  for (const auto& listener : listeners_) listener();
-}
-
-void FolderListModel::AddChangeListener(std::function<void()> listener) {
-  listeners_.push_back(std::move(listener));
-}
-
 void FolderListModel::Rebuild(std::vector<std::string> subfolders) {
   std::vector<std::string> names = FolderNames(folder_);
   int depth = static_cast<int>(names.size());

@@ -47,7 +47,7 @@ void MainWindowModel::TakeScan(const std::vector<std::string>& fileNames, const 
   fileUnits_ = units;
   writtenUnits_ = units;
   FillLists(ScanQuantities(fileNames, units));
-  SetButtonState(-1, 0);
+  SetButtonState(-1);
 }
 
 void MainWindowModel::FillLists(QuantityLists lists) {
@@ -62,7 +62,7 @@ bool MainWindowModel::ChooseVolume(int index) {
 }
 
 // The list acted on wins; at most one arrow is ever enabled.
-ArrowState MainWindowModel::SetButtonState(int origin, int /*page*/) {
+ArrowState MainWindowModel::SetButtonState(int origin) {
   const bool oldSelected = lists_[kOldList].SelCount() > 0;
   const bool siSelected = lists_[kSiList].SelCount() > 0;
   ArrowState arrows;
@@ -81,7 +81,7 @@ ArrowState MainWindowModel::SelectRows(int side, std::vector<bool> selected) {
   QuantityList& list = lists_.at(side);
   selected.resize(list.captions.size(), false);
   list.selected = std::move(selected);
-  return SetButtonState(side, 0);
+  return SetButtonState(side);
 }
 
 bool MainWindowModel::Convert(int direction, ConversionHost& host) {

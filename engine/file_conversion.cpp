@@ -187,12 +187,4 @@ void RemoveTemporaries(const ConvertedQuantity& converted) {
   for (const Replacement& file : converted.replacements) CurrentFileSystem().Remove(file.temporary);
 }
 
-bool ConvertQuantity(ConversionContext& ctx, int direction, int q,
-                     const QuantityInstaller& install) {
-  const std::optional<ConvertedQuantity> converted = PrepareQuantity(ctx, direction, q);
-  if (!converted) return false;
-  if (!ctx.dryRun) install(*converted);
-  return true;
-}
-
 }  // namespace siconv

@@ -6,7 +6,6 @@
 // pair of temporary files.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -86,14 +85,5 @@ std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int dir
 
 // Removes the temporary files that are still there.
 void RemoveTemporaries(const ConvertedQuantity& converted);
-
-// Puts a prepared quantity in place and records its unit; the folder journal
-// does it so that an interruption at any instant can be completed.
-using QuantityInstaller = std::function<void(const ConvertedQuantity& converted)>;
-
-// PrepareQuantity, then install (not in a dry run). True when both files of
-// the quantity were converted.
-bool ConvertQuantity(ConversionContext& ctx, int direction, int quantity,
-                     const QuantityInstaller& install);
 
 }  // namespace siconv

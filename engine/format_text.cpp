@@ -76,7 +76,7 @@ std::size_t WriteInteger(std::int32_t n, char* out) {
 }
 
 std::size_t WriteNonFinite(const DecimalForm& form, char* out) {
-  const char* text = form.exponent == DecimalDigits::kInfinity ? "INF" : "NAN";
+  const char* text = form.exponent == DecimalForm::kInfinity ? "INF" : "NAN";
   std::copy(text, text + 3, out);
   return 3;
 }
@@ -85,7 +85,7 @@ std::size_t WriteGeneral(const Extended& v, int precision, char* out) {
   if (precision < 0 || precision > 18) precision = 15;
   precision = std::clamp(precision, 2, 18);
   const DecimalForm form = ToDecimalForm(v, precision, 9999);
-  if (form.exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
+  if (form.exponent >= DecimalForm::kInfinity) return WriteNonFinite(form, out);
   return WriteGeneralLayout(form, precision, out);
 }
 
@@ -93,7 +93,7 @@ std::size_t WriteGeneral(const Extended& v, int precision, char* out) {
 std::size_t WriteFixed(const Extended& v, int decimals, char* out) {
   if (decimals < 0 || decimals > 18) decimals = 2;
   const DecimalForm form = ToDecimalForm(v, 18, decimals);
-  if (form.exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
+  if (form.exponent >= DecimalForm::kInfinity) return WriteNonFinite(form, out);
   if (form.exponent > 18) return WriteGeneralLayout(form, 18, out);
   return WriteFixedLayout(form, decimals, out);
 }

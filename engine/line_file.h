@@ -49,7 +49,6 @@ class LineFile {
   int CopyAttributes(const FileStatus& from);
 
   const std::string& Name() const { return name_; }
-  State GetState() const { return state_; }
   // Lines returned by ReadLine since the file was opened.
   long LinesRead() const { return linesRead_; }
 

@@ -18,19 +18,6 @@ static_assert(std::numeric_limits<Extended>::digits == 64,
 // The one decimal separator shared by parsing and formatting.
 extern char DecimalSeparator;
 
-struct DecimalDigits {
-  static constexpr int kInfinity = 32767;
-  static constexpr int kNotANumber = 32768;
-  int Exponent = 0;  // magnitude is 0.d1d2d3... x 10^Exponent
-  bool Negative = false;
-  std::string Digits;  // 0..18 digits, no leading or trailing '0'
-};
-
-// x * 10^n in at most three rounded steps over the three power tables.
-Extended ScaleByPow10(Extended x, int n);
-
-DecimalDigits ToDecimalDigits(Extended v, int precision, int decimals);
-
 // Raises EConvertError "'%s' は浮動小数点数ではありません" for a text that is no number.
 Extended ParseNumberText(std::string_view text);
 

@@ -39,7 +39,7 @@ TEST(LineFileOpen, FailedOpensReturnTheirCodeAndLeaveTheFileClosed) {
     LineFile file;
     file.Bind(c.path);
     EXPECT_EQ(c.write ? file.OpenWrite() : file.OpenRead(), c.code);
-    EXPECT_EQ(file.GetState(), LineFile::State::Closed);
+    EXPECT_EQ(file.Close(), io_code::kNotOpen);  // no handle was left open
   }
 }
 
@@ -73,7 +73,7 @@ TEST(LineFileOpen, OpenWriteRefusesABlockDevice) {
   LineFile out;
   out.Bind(device);
   EXPECT_EQ(out.OpenWrite(), io_code::kNotOpenForWriting);
-  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+  EXPECT_EQ(out.Close(), io_code::kNotOpen);
 }
 
 TEST(LineFileOpen, LongPathIsKeptWhole) {
@@ -132,9 +132,10 @@ TEST(LineFileOpen, OperationsInTheWrongStateReturnTheLayersOwnCodes) {
     SCOPED_TRACE(c.name);
     LineFile file;
     c.prepare(file);
-    LineFile::State before = file.GetState();
+    FileStatus status;
+    const bool open = file.HandleStatus(status) == 0;
     EXPECT_EQ(c.operation(file), c.code);
-    EXPECT_EQ(file.GetState(), before);
+    EXPECT_EQ(file.HandleStatus(status) == 0, open);
   }
   EXPECT_TRUE(atEnd);
   EXPECT_EQ(ReadFile(dir.Path("f")), "x\r\n");
@@ -153,7 +154,7 @@ TEST(LineFileOpen, AnOpenHandleIsReleasedByRebindReopenAndDestruction) {
     EXPECT_EQ(io.Count(FsCall::Close), 1);
     file.Bind(dir.Path("f"));
     EXPECT_EQ(io.Count(FsCall::Close), 2);
-    EXPECT_EQ(file.GetState(), LineFile::State::Closed);
+    EXPECT_EQ(file.Close(), io_code::kNotOpen);
     ASSERT_EQ(file.OpenWrite(), 0);
   }
   EXPECT_EQ(io.Count(FsCall::Open), 3);
