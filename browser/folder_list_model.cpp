@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "browser/folder_name_order.h"
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 #include "state/folder_entries.h"
 #include "state/folder_path.h"
 

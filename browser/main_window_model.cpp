@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "browser/file_list_model.h"
-#include "engine/number_text.h"
+#include "engine/format_text.h"
 #include "engine/quantity_catalogue.h"
 #include "state/conversion_command.h"
 #include "state/folder_hold.h"

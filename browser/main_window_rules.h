@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "browser/main_window_model.h"
-#include "engine/file_conversion.h"
+#include "engine/conversion_host.h"
 
 namespace siconv {
 

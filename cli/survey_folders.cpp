@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "engine/file_system.h"
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 #include "state/folder_entries.h"
 #include "state/folder_path.h"
 #include "state/folder_scan.h"

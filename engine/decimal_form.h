@@ -3,7 +3,7 @@
 // formatting a field needs no heap string.
 #include <string_view>
 
-#include "engine/number_text.h"
+#include "engine/extended.h"
 
 namespace siconv {
 

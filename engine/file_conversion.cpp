@@ -5,10 +5,11 @@
 #include <string_view>
 
 #include "engine/data_file_checks.h"
+#include "engine/data_file_name.h"
 #include "engine/io_code.h"
 #include "engine/line_converter.h"
+#include "engine/path_join.h"
 #include "engine/quantity_catalogue.h"
-#include "engine/text_fields.h"
 
 namespace siconv {
 namespace {

@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-#include "engine/error_report.h"
+#include "engine/conversion_host.h"
 #include "engine/line_file.h"
 
 namespace siconv {
@@ -27,22 +27,6 @@ std::array<std::string, 2> TemporaryNames(int slot);
 // Whether name is one of them, of any slot.
 bool IsTemporaryName(const std::string& name);
 
-// What a conversion reports while it runs; the window and the CLI implement it.
-class ConversionHost {
- public:
-  virtual ~ConversionHost() = default;
-  virtual void ShowStatus(const std::string& text) = 0;
-  // A file that cannot be opened; by default the error dialog naming it.
-  virtual void ShowOpenError(const std::string& path);
-  virtual ErrorUi& Errors() = 0;
-  // Asked before each quantity of a command: true ends the command there,
-  // what was converted staying converted.
-  virtual bool StopRequested() { return false; }
-};
-
-// "ファイルがオープンできません" CR LF "[" path "]".
-std::string OpenErrorText(const std::string& path);
-
 struct ConversionContext {
   std::string dataFolder;
   UnitTypes& unitType;
@@ -52,11 +36,6 @@ struct ConversionContext {
   // Everything is read and converted, nothing is written or replaced.
   bool dryRun = false;
 };
-
-// The path of a data-folder file: the entry equal to name ignoring ASCII
-// case, else the name itself. Raises EInOutError when the name cannot be
-// looked up, and Exception naming both when two entries match.
-std::string ResolveDataFile(const std::string& folder, const std::string& name);
 
 // One converted file waiting in its temporary file to replace its original.
 struct Replacement {

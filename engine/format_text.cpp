@@ -1,3 +1,5 @@
+#include "engine/format_text.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -6,7 +8,6 @@
 #include "engine/cp932.h"
 #include "engine/decimal_layout.h"
 #include "engine/exceptions.h"
-#include "engine/number_text.h"
 
 namespace siconv {
 namespace {

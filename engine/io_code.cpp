@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/number_text.h"
+#include "engine/format_text.h"
 
 namespace siconv {
 EInOutError MakeIoError(int ioCode) {

@@ -3,7 +3,7 @@
 // loops: passing an extended value to a function goes through memory.
 #include <limits>
 
-#include "engine/number_text.h"
+#include "engine/extended.h"
 
 namespace siconv::pow10 {
 

@@ -12,7 +12,7 @@
 
 #include "engine/file_system.h"
 #include "engine/io_code.h"
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 #include "engine/win32/wide_text.h"
 
 namespace siconv {

@@ -1,25 +1,16 @@
 #pragma once
-// How numbers are read from and written to data files: an 18-digit decimal
-// form, halves rounded away from zero, 'E6' exponents, no sign on a value that
-// rounds to zero, the program-wide decimal separator.
+// How numbers and messages are written: printf-like format texts with an
+// 18-digit decimal form, halves rounded away from zero, 'E6' exponents, no
+// sign on a value that rounds to zero, the program-wide decimal separator.
 #include <cstdint>
 #include <initializer_list>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "engine/extended.h"
+
 namespace siconv {
-
-using Extended = long double;
-static_assert(std::numeric_limits<Extended>::digits == 64,
-              "the number rules need the x87 80-bit extended format");
-
-// The one decimal separator shared by parsing and formatting.
-extern char DecimalSeparator;
-
-// Raises EConvertError "'%s' は浮動小数点数ではありません" for a text that is no number.
-Extended ParseNumberText(std::string_view text);
 
 // An argument of a format text: %d takes an integer, %f and %g an extended
 // value, %s a text.
