@@ -10,13 +10,14 @@
 #include "cli/list_command.h"
 #include "cli/survey_folders.h"
 #include "cli/usage_text.h"
+#include "engine/exceptions.h"
 #include "engine/line_converter.h"
 #include "state/regional_settings.h"
 
 namespace siconv {
 namespace {
 
-bool RunCommand(const CliArguments& args, std::ostream& out, CliReporter& reporter) {
+bool RunOnFolders(const CliArguments& args, std::ostream& out, CliReporter& reporter) {
   if (args.command == CliCommand::Declare) {
     return DeclareUnits(AbsoluteFolder(args.folders.front()), args.declarations, reporter);
   }
@@ -27,6 +28,16 @@ bool RunCommand(const CliArguments& args, std::ostream& out, CliReporter& report
   const int direction = args.command == CliCommand::ToSi ? kToSi : kToOld;
   return ConvertFolders(folders, {direction, args.quantities, args.dryRun}, args.recursive,
                         reporter);
+}
+
+// A folder argument that names nothing ends the command with its report.
+bool RunCommand(const CliArguments& args, std::ostream& out, CliReporter& reporter) {
+  try {
+    return RunOnFolders(args, out, reporter);
+  } catch (const Exception& e) {
+    reporter.ReportException(e);
+    return false;
+  }
 }
 
 }  // namespace
