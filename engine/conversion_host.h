@@ -1,5 +1,5 @@
 #pragma once
-// What a conversion tells its caller while it runs.
+// The caller's side of a conversion: progress, open failures, dialogs, stopping.
 #include <string>
 
 #include "engine/error_report.h"
