@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/number_text.h"
+#include "engine/format_text.h"
+#include "engine/parse_number_text.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "browser/file_list_model.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "state/folder_entries.h"
 #include "state/folder_path.h"
@@ -19,13 +18,6 @@ std::vector<std::string> SortedFileNames(const std::string& folder) {
 }  // namespace
 
 FileListModel::FileListModel(const std::string& folder)
-    : folder_(FolderText(folder)), names_(SortedFileNames(folder_)) {}
-
-void FileListModel::SetFolder(const std::string& path) {
-  std::string target = ResolveFolder(folder_, path);
-  if (target == folder_) return;
-  names_ = SortedFileNames(target);
-  folder_ = std::move(target);
-}
+    : names_(SortedFileNames(FolderText(folder))) {}
 
 }  // namespace siconv

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "browser/folder_name_order.h"
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 #include "state/folder_entries.h"
 #include "state/folder_path.h"
 
@@ -24,20 +24,6 @@ std::string FolderListModel::ItemPath(int index) const {
   std::vector<std::string> names = FolderNames(folder_);
   for (int i = 0; i < index; ++i) path = AddBackslash(path) + names[i];
   return path;
-}
-
-void FolderListModel::ChangeFolder(const std::string& path) {
-  if (path.empty()) return;
-  std::string target = ResolveFolder(folder_, path);
-  if (target == folder_) return;
-  FolderEntries entries = ReadFolderEntries(target);
-  folder_ = std::move(target);
-  Rebuild(std::move(entries.folders));
-  for (const auto& listener : listeners_) listener();
-}
-
-void FolderListModel::AddChangeListener(std::function<void()> listener) {
-  listeners_.push_back(std::move(listener));
 }
 
 void FolderListModel::Rebuild(std::vector<std::string> subfolders) {

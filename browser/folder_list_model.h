@@ -1,7 +1,6 @@
 #pragma once
 // The folder list: the current folder, the items from the root down to it
-// followed by its subfolders, and the moves between folders.
-#include <functional>
+// followed by its subfolders, and where each item leads.
 #include <string>
 #include <vector>
 
@@ -19,7 +18,7 @@ struct FolderItem {
 
 class FolderListModel {
  public:
-  // Stands on folder (an absolute path) without firing any listener.
+  // Stands on folder (an absolute path).
   // Raises EInOutError when it cannot be listed.
   explicit FolderListModel(const std::string& folder);
 
@@ -30,24 +29,12 @@ class FolderListModel {
 
   // Where a double-click or Enter on the item leads.
   std::string ItemPath(int index) const;
-  void OpenItem(int index) { ChangeFolder(ItemPath(index)); }
-
-  // Nothing happens when path is empty or names the current folder. A
-  // relative path is taken from the current folder. A folder that cannot be
-  // listed raises EInOutError and leaves the model as it was; any other move
-  // rebuilds the items and then calls every listener once.
-  void ChangeFolder(const std::string& path);
-
-  // Listeners run in the order added; an exception from one ends the round
-  // and reaches the caller of the change, which has already happened.
-  void AddChangeListener(std::function<void()> listener);
 
  private:
   void Rebuild(std::vector<std::string> subfolders);
 
   std::string folder_;
   std::vector<FolderItem> items_;
-  std::vector<std::function<void()>> listeners_;
 };
 
 }  // namespace siconv

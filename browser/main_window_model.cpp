@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "browser/file_list_model.h"
-#include "engine/number_text.h"
+#include "engine/format_text.h"
 #include "engine/quantity_catalogue.h"
 #include "state/conversion_command.h"
 #include "state/folder_hold.h"
@@ -48,7 +48,7 @@ void MainWindowModel::TakeScan(const std::vector<std::string>& fileNames, const 
   fileUnits_ = units;
   writtenUnits_ = units;
   FillLists(ScanQuantities(fileNames, units));
-  SetButtonState(-1, 0);
+  SetButtonState(-1);
 }
 
 void MainWindowModel::FillLists(QuantityLists lists) {
@@ -63,7 +63,7 @@ bool MainWindowModel::ChooseVolume(int index) {
 }
 
 // The list acted on wins; at most one arrow is ever enabled.
-ArrowState MainWindowModel::SetButtonState(int origin, int /*page*/) {
+ArrowState MainWindowModel::SetButtonState(int origin) {
   const bool oldSelected = lists_[kOldList].SelCount() > 0;
   const bool siSelected = lists_[kSiList].SelCount() > 0;
   ArrowState arrows;
@@ -82,7 +82,7 @@ ArrowState MainWindowModel::SelectRows(int side, std::vector<bool> selected) {
   QuantityList& list = lists_.at(side);
   selected.resize(list.captions.size(), false);
   list.selected = std::move(selected);
-  return SetButtonState(side, 0);
+  return SetButtonState(side);
 }
 
 bool MainWindowModel::Convert(int direction, ConversionHost& host) {

@@ -63,9 +63,9 @@ class MainWindowModel {
   bool ChooseVolume(int index);
 
   // origin -1 resets, kOldList or kSiList names the list acted on; that list
-  // keeps its selection and the other one is cleared. One page: page is
-  // accepted for every value.
-  ArrowState SetButtonState(int origin, int page);
+  // keeps its selection and the other one is cleared. The rule is the same
+  // on every notebook page.
+  ArrowState SetButtonState(int origin);
   // The user changed the selection of one list.
   ArrowState SelectRows(int side, std::vector<bool> selected);
 

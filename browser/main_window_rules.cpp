@@ -30,7 +30,7 @@ void FolderChanged(MainWindowView& view) {
 }  // namespace
 
 void StartMainWindow(MainWindowModel& model, MainWindowView& view) {
-  for (int page = 0; page < 5; ++page) model.SetButtonState(-1, page);
+  model.SetButtonState(-1);
   view.ShowLists();
 }
 
@@ -50,8 +50,8 @@ void SelectRows(MainWindowModel& model, MainWindowView& view, int side,
   view.ShowLists();
 }
 
-void NotebookPageChanging(MainWindowModel& model, MainWindowView& view, int pageStillShown) {
-  model.SetButtonState(0, pageStillShown);
+void NotebookPageChanging(MainWindowModel& model, MainWindowView& view) {
+  model.SetButtonState(0);
   view.ShowLists();
 }
 
@@ -66,7 +66,7 @@ void RunCommand(MainWindowModel& model, MainWindowView& view, ConversionHost& ho
     view.ShowStatus(CommandStatusText(success));
   });
   success = page != 0 || model.Convert(direction, host);
-  model.SetButtonState(-1, page);
+  model.SetButtonState(-1);
 }
 
 void StatusTimerTick(MainWindowView& view) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "browser/main_window_model.h"
-#include "engine/file_conversion.h"
+#include "engine/conversion_host.h"
 
 namespace siconv {
 
@@ -39,8 +39,8 @@ void OpenFolderItem(MainWindowModel& model, MainWindowView& view, int index);
 
 // The user changed the selection of one list (kOldList or kSiList).
 void SelectRows(MainWindowModel& model, MainWindowView& view, int side, std::vector<bool> selected);
-// The notebook is about to leave pageStillShown.
-void NotebookPageChanging(MainWindowModel& model, MainWindowView& view, int pageStillShown);
+// The notebook is about to leave the page it shows.
+void NotebookPageChanging(MainWindowModel& model, MainWindowView& view);
 
 // Transdata: converts the selection of one list (direction 1: old units to
 // SI, 0: back). The outcome reaches the status bar and the timer runs also

@@ -12,6 +12,10 @@
 
 namespace siconv {
 
+// The candidates in order: the process's current folder, the user's home
+// folder, the system's root; a folder the system cannot name is left out.
+std::vector<std::string> StartFolders();
+
 // Windows(errors, folder, volumes) on the first folder where it does not
 // raise; null when it raises for every candidate.
 template <class Windows>

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "engine/file_conversion.h"
+#include "engine/conversion_host.h"
 
 namespace siconv {
 

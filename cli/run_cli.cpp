@@ -10,6 +10,7 @@
 #include "cli/list_command.h"
 #include "cli/survey_folders.h"
 #include "cli/usage_text.h"
+#include "engine/exceptions.h"
 #include "engine/line_converter.h"
 #include "state/product_name.h"
 #include "state/regional_settings.h"
@@ -17,7 +18,7 @@
 namespace siconv {
 namespace {
 
-bool RunCommand(const CliArguments& args, std::ostream& out, CliReporter& reporter) {
+bool RunOnFolders(const CliArguments& args, std::ostream& out, CliReporter& reporter) {
   if (args.command == CliCommand::Declare) {
     return DeclareUnits(AbsoluteFolder(args.folders.front()), args.declarations, reporter);
   }
@@ -28,6 +29,16 @@ bool RunCommand(const CliArguments& args, std::ostream& out, CliReporter& report
   const int direction = args.command == CliCommand::ToSi ? kToSi : kToOld;
   return ConvertFolders(folders, {direction, args.quantities, args.dryRun}, args.recursive,
                         reporter);
+}
+
+// A folder argument that names nothing ends the command with its report.
+bool RunCommand(const CliArguments& args, std::ostream& out, CliReporter& reporter) {
+  try {
+    return RunOnFolders(args, out, reporter);
+  } catch (const Exception& e) {
+    reporter.ReportException(e);
+    return false;
+  }
 }
 
 }  // namespace

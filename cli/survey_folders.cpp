@@ -7,7 +7,8 @@
 #include <utility>
 
 #include "engine/file_system.h"
-#include "engine/text_fields.h"
+#include "engine/io_code.h"
+#include "engine/path_join.h"
 #include "state/folder_entries.h"
 #include "state/folder_path.h"
 #include "state/folder_scan.h"
@@ -82,8 +83,12 @@ std::vector<std::string> WithoutRepeats(const std::vector<std::string>& folders)
 
 }  // namespace
 
+// With the current folder gone a relative name names nothing, as it would
+// for any program; taken from the root it would convert another folder.
 std::string AbsoluteFolder(const std::string& argument) {
-  return ResolveFolder(ProcessCurrentFolder(), argument);
+  const std::optional<std::string> current = ProcessCurrentFolder();
+  if (!current && FolderRoot(argument).empty()) CheckIoAt(io_code::kPathNotFound, argument);
+  return ResolveFolder(current.value_or(std::string()), argument);
 }
 
 std::vector<std::string> SurveyFolders(const std::vector<std::string>& arguments, bool recursive) {

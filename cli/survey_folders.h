@@ -5,7 +5,8 @@
 
 namespace siconv {
 
-// A folder argument taken relative to the process's current folder.
+// A folder argument taken relative to the process's current folder. Raises
+// EInOutError naming the argument for a relative one when that folder is gone.
 std::string AbsoluteFolder(const std::string& argument);
 
 // The given folders and, when recursive, every folder below them that holds

@@ -2,8 +2,8 @@
 
 #include "engine/exceptions.h"
 #include "engine/file_access.h"
+#include "engine/format_text.h"
 #include "engine/io_code.h"
-#include "engine/number_text.h"
 
 namespace siconv {
 namespace {

@@ -17,7 +17,7 @@ FileStatus RequireRegularFile(const LineFile& file);
 // The same check for a handle opened by path.
 FileStatus RequireRegularFile(FileHandle file, const std::string& path);
 
-// Refuses with EInOutError 5 "%s に書き込めません", naming the first of paths
+// Refuses with EInOutError io_code::kAccessDenied "%s に書き込めません", naming the first of paths
 // that could not be replaced. Missing files pass.
 void RequireReplaceable(std::initializer_list<std::string> paths);
 

@@ -1,12 +1,14 @@
+#include "engine/data_file_name.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "engine/file_conversion.h"
+#include "engine/exceptions.h"
 #include "engine/file_system.h"
+#include "engine/format_text.h"
 #include "engine/io_code.h"
-#include "engine/number_text.h"
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 
 namespace siconv {
 namespace {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/decimal_separator.h"
+
 namespace siconv {
 namespace {
 

@@ -1,4 +1,4 @@
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 
 namespace siconv {
 

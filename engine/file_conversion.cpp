@@ -5,10 +5,11 @@
 #include <string_view>
 
 #include "engine/data_file_checks.h"
+#include "engine/data_file_name.h"
 #include "engine/io_code.h"
 #include "engine/line_converter.h"
+#include "engine/path_join.h"
 #include "engine/quantity_catalogue.h"
-#include "engine/text_fields.h"
 
 namespace siconv {
 namespace {
@@ -191,14 +192,6 @@ std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int dir
 
 void RemoveTemporaries(const ConvertedQuantity& converted) {
   for (const Replacement& file : converted.replacements) CurrentFileSystem().Remove(file.temporary);
-}
-
-bool ConvertQuantity(ConversionContext& ctx, int direction, int q,
-                     const QuantityInstaller& install) {
-  const std::optional<ConvertedQuantity> converted = PrepareQuantity(ctx, direction, q);
-  if (!converted) return false;
-  if (!ctx.dryRun) install(*converted);
-  return true;
 }
 
 }  // namespace siconv

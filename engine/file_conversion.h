@@ -6,12 +6,11 @@
 // pair of temporary files.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 
-#include "engine/error_report.h"
+#include "engine/conversion_host.h"
 #include "engine/line_file.h"
 
 namespace siconv {
@@ -28,22 +27,6 @@ std::array<std::string, 2> TemporaryNames(int slot);
 // Whether name is one of them, of any slot.
 bool IsTemporaryName(const std::string& name);
 
-// What a conversion reports while it runs; the window and the CLI implement it.
-class ConversionHost {
- public:
-  virtual ~ConversionHost() = default;
-  virtual void ShowStatus(const std::string& text) = 0;
-  // A file that cannot be opened; by default the error dialog naming it.
-  virtual void ShowOpenError(const std::string& path);
-  virtual ErrorUi& Errors() = 0;
-  // Asked before each quantity of a command: true ends the command there,
-  // what was converted staying converted.
-  virtual bool StopRequested() { return false; }
-};
-
-// "ファイルがオープンできません" CR LF "[" path "]".
-std::string OpenErrorText(const std::string& path);
-
 struct ConversionContext {
   std::string dataFolder;
   UnitTypes& unitType;
@@ -53,11 +36,6 @@ struct ConversionContext {
   // Everything is read and converted, nothing is written or replaced.
   bool dryRun = false;
 };
-
-// The path of a data-folder file: the entry equal to name ignoring ASCII
-// case, else the name itself. Raises EInOutError when the name cannot be
-// looked up, and Exception naming both when two entries match.
-std::string ResolveDataFile(const std::string& folder, const std::string& name);
 
 // One converted file waiting in its temporary file to replace its original.
 struct Replacement {
@@ -86,14 +64,5 @@ std::optional<ConvertedQuantity> PrepareQuantity(ConversionContext& ctx, int dir
 
 // Removes the temporary files that are still there.
 void RemoveTemporaries(const ConvertedQuantity& converted);
-
-// Puts a prepared quantity in place and records its unit; the folder journal
-// does it so that an interruption at any instant can be completed.
-using QuantityInstaller = std::function<void(const ConvertedQuantity& converted)>;
-
-// PrepareQuantity, then install (not in a dry run). True when both files of
-// the quantity were converted.
-bool ConvertQuantity(ConversionContext& ctx, int direction, int quantity,
-                     const QuantityInstaller& install);
 
 }  // namespace siconv

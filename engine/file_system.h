@@ -25,7 +25,7 @@ enum class OpenMode {
   // For writing: creates the file or empties an existing one.
   Rewrite,
   // For writing a file that must not exist in any form: an existing name,
-  // a link included, fails with 183, and no link is ever followed.
+  // a link included, fails with io_code::kAlreadyExists, and no link is ever followed.
   CreateNew,
   // For writing into nothing: the path is ignored, the data are discarded.
   Discard,
@@ -85,14 +85,14 @@ class FileSystem {
   // Renames from over an existing or missing to in one step. SyncFolder then
   // makes the change durable.
   virtual int Replace(const std::string& from, const std::string& to) = 0;
-  // Renames from to to; never replaces anything (183).
+  // Renames from to to; never replaces anything (io_code::kAlreadyExists).
   virtual int Rename(const std::string& from, const std::string& to) = 0;
   // Removes the entry itself: a link, never what it points to.
   virtual int Remove(const std::string& path) = 0;
 
   // Every entry but "." and "..", in the order the folder holds them.
   virtual int ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) = 0;
-  // An exclusive advisory lock on a folder, taken without waiting: 33 when
+  // An exclusive advisory lock on a folder, taken without waiting: io_code::kLockViolation when
   // another process holds it. Closing the handle releases it, and so does
   // the end of the process however it ends.
   virtual int LockFolder(const std::string& folder, FileHandle& lock) = 0;

@@ -1,3 +1,5 @@
+#include "engine/format_text.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -6,7 +8,6 @@
 #include "engine/cp932.h"
 #include "engine/decimal_layout.h"
 #include "engine/exceptions.h"
-#include "engine/number_text.h"
 
 namespace siconv {
 namespace {
@@ -76,7 +77,7 @@ std::size_t WriteInteger(std::int32_t n, char* out) {
 }
 
 std::size_t WriteNonFinite(const DecimalForm& form, char* out) {
-  const char* text = form.exponent == DecimalDigits::kInfinity ? "INF" : "NAN";
+  const char* text = form.exponent == DecimalForm::kInfinity ? "INF" : "NAN";
   std::copy(text, text + 3, out);
   return 3;
 }
@@ -85,7 +86,7 @@ std::size_t WriteGeneral(const Extended& v, int precision, char* out) {
   if (precision < 0 || precision > 18) precision = 15;
   precision = std::clamp(precision, 2, 18);
   const DecimalForm form = ToDecimalForm(v, precision, 9999);
-  if (form.exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
+  if (form.exponent >= DecimalForm::kInfinity) return WriteNonFinite(form, out);
   return WriteGeneralLayout(form, precision, out);
 }
 
@@ -93,7 +94,7 @@ std::size_t WriteGeneral(const Extended& v, int precision, char* out) {
 std::size_t WriteFixed(const Extended& v, int decimals, char* out) {
   if (decimals < 0 || decimals > 18) decimals = 2;
   const DecimalForm form = ToDecimalForm(v, 18, decimals);
-  if (form.exponent >= DecimalDigits::kInfinity) return WriteNonFinite(form, out);
+  if (form.exponent >= DecimalForm::kInfinity) return WriteNonFinite(form, out);
   if (form.exponent > 18) return WriteGeneralLayout(form, 18, out);
   return WriteFixedLayout(form, decimals, out);
 }

@@ -2,24 +2,24 @@
 
 #include <cstdint>
 
-#include "engine/number_text.h"
+#include "engine/format_text.h"
 
 namespace siconv {
 EInOutError MakeIoError(int ioCode) {
   switch (ioCode) {
-    case 2:
+    case io_code::kFileNotFound:
       return EInOutError("ファイルが見つかりません", ioCode);
-    case 3:
+    case io_code::kPathNotFound:
       return EInOutError("不正なファイル名です", ioCode);
-    case 4:
+    case io_code::kTooManyOpenFiles:
       return EInOutError("オープンしたファイルが多すぎます", ioCode);
-    case 5:
+    case io_code::kAccessDenied:
       return EInOutError("ファイルへのアクセスが拒否されました", ioCode);
-    case 100:
+    case io_code::kReadBeyondEnd:
       return EInOutError("ファイルの末尾以降を読み込みました", ioCode);
-    case 101:
+    case io_code::kDiskWriteError:
       return EInOutError("ディスクがいっぱいです", ioCode);
-    case 106:
+    case io_code::kInvalidNumericInput:
       return EInOutError("入力値が数値ではありません", ioCode);
     default:
       return EInOutError(FormatText("I/O エラー (%d)", {std::int32_t{ioCode}}), ioCode);

@@ -4,8 +4,9 @@
 
 #include "engine/data_file_checks.h"
 #include "engine/exceptions.h"
+#include "engine/format_text.h"
 #include "engine/io_code.h"
-#include "engine/number_text.h"
+#include "engine/parse_number_text.h"
 #include "engine/text_fields.h"
 #include "engine/verbatim_field.h"
 #include "engine/x87_precision.h"

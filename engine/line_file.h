@@ -30,7 +30,7 @@ class LineFile {
   // open is closed first.
   void Bind(std::string name);
   int OpenRead();
-  // Rewrite creates or empties; 105 for a target that is no file.
+  // Rewrite creates or empties; io_code::kNotOpenForWriting for a target that is no file.
   int OpenWrite(OpenMode mode = OpenMode::Rewrite);
   int ReadLine(std::string& text);
   int AtEnd(bool& atEnd);
@@ -40,7 +40,7 @@ class LineFile {
   // before the handle is released.
   int CloseSynced();
   int Remove();
-  // Renames the closed file; never replaces an existing file (183).
+  // Renames the closed file; never replaces an existing file (io_code::kAlreadyExists).
   int MoveTo(const std::string& newName);
 
   // The status of the open file; the permissions and owner of another file
@@ -49,7 +49,6 @@ class LineFile {
   int CopyAttributes(const FileStatus& from);
 
   const std::string& Name() const { return name_; }
-  State GetState() const { return state_; }
   // Lines returned by ReadLine since the file was opened.
   long LinesRead() const { return linesRead_; }
 

@@ -1,10 +1,13 @@
+#include "engine/parse_number_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "engine/cp932.h"
+#include "engine/decimal_separator.h"
 #include "engine/exceptions.h"
-#include "engine/number_text.h"
+#include "engine/format_text.h"
 #include "engine/pow10_scaling.h"
 
 namespace siconv {

@@ -1,9 +1,9 @@
 #pragma once
-// The steps of ScaleByPow10, inline for the parsing and formatting loops:
-// passing an extended value to a function goes through memory.
+// x * 10^n over three power tables, inline for the parsing and formatting
+// loops: passing an extended value to a function goes through memory.
 #include <limits>
 
-#include "engine/number_text.h"
+#include "engine/extended.h"
 
 namespace siconv::pow10 {
 

@@ -4,8 +4,7 @@
 #include <limits>
 
 #include "engine/exceptions.h"
-#include "engine/number_text.h"
-#include "engine/path_separator.h"
+#include "engine/extended.h"
 
 namespace siconv {
 namespace {
@@ -64,11 +63,6 @@ std::int32_t RoundToInt(double x) {
     throw EOverflow();
   }
   return static_cast<std::int32_t>(r);
-}
-
-std::string AddBackslash(std::string path) {
-  if (!path.empty() && !IsPathSeparator(path.back())) path.push_back(PathSeparator());
-  return path;
 }
 
 }  // namespace siconv

@@ -87,8 +87,4 @@ inline bool IsBlank(std::string_view text) {
 // Halves away from zero. Raises EOverflow outside the 32-bit integer range.
 std::int32_t RoundToInt(double x);
 
-// Path with the platform's separator appended, unless it is empty or already
-// ends in one.
-std::string AddBackslash(std::string path);
-
 }  // namespace siconv

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 
 namespace siconv {
 namespace {

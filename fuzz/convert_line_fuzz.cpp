@@ -14,9 +14,11 @@
 #include <vector>
 
 #include "engine/data_file_checks.h"
+#include "engine/decimal_separator.h"
 #include "engine/exceptions.h"
+#include "engine/format_text.h"
 #include "engine/line_converter.h"
-#include "engine/number_text.h"
+#include "engine/parse_number_text.h"
 #include "engine/quantity_catalogue.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/memory_file_system.h"

@@ -11,8 +11,10 @@
 #include <cstring>
 #include <string>
 
+#include "engine/decimal_separator.h"
 #include "engine/exceptions.h"
-#include "engine/number_text.h"
+#include "engine/format_text.h"
+#include "engine/parse_number_text.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/number_reference.h"
 

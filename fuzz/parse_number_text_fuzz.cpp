@@ -9,8 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "engine/decimal_separator.h"
 #include "engine/exceptions.h"
-#include "engine/number_text.h"
+#include "engine/parse_number_text.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/number_reference.h"
 

@@ -1,7 +1,7 @@
 #include "state/folder_hold.h"
 
+#include "engine/format_text.h"
 #include "engine/io_code.h"
-#include "engine/number_text.h"
 #include "state/folder_journal.h"
 
 namespace siconv {

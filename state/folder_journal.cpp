@@ -6,12 +6,12 @@
 #include <sstream>
 
 #include "engine/file_system.h"
+#include "engine/format_text.h"
 #include "engine/io_code.h"
 #include "engine/line_file.h"
-#include "engine/number_text.h"
+#include "engine/path_join.h"
 #include "engine/path_separator.h"
 #include "engine/quantity_catalogue.h"
-#include "engine/text_fields.h"
 #include "state/integer_text.h"
 #include "state/name_mask.h"
 #include "state/unit_type_file.h"

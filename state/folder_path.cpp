@@ -52,10 +52,11 @@ bool FolderContains(const std::string& outer, const std::string& folder) {
          IsPathSeparator(folder[outer.size()]);
 }
 
-std::string ProcessCurrentFolder() {
+std::optional<std::string> ProcessCurrentFolder() {
   std::error_code error;
-  fs::path current = fs::current_path(error);
-  return error ? std::string("/") : FolderText(TextOf(current));
+  const fs::path current = fs::current_path(error);
+  if (error) return std::nullopt;
+  return FolderText(TextOf(current));
 }
 
 }  // namespace siconv

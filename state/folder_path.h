@@ -3,6 +3,7 @@
 // letter, a colon and a backslash) on Windows; any other folder is absolute
 // with no trailing separator. Paths are native bytes (UTF-8 on Windows) and
 // compared exactly.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,8 @@ std::vector<std::string> FolderNames(const std::string& folder);
 // True when folder is outer itself or lies below it.
 bool FolderContains(const std::string& outer, const std::string& folder);
 
-// The process's current folder as a folder text; the root when the process's
-// folder no longer exists, so that the browser always has a place to stand.
-std::string ProcessCurrentFolder();
+// The process's current folder as a folder text; nullopt when it no longer
+// exists.
+std::optional<std::string> ProcessCurrentFolder();
 
 }  // namespace siconv

@@ -8,7 +8,7 @@
 
 #include "engine/cp932.h"
 #include "engine/exceptions.h"
-#include "engine/number_text.h"
+#include "engine/format_text.h"
 
 namespace siconv {
 namespace {

@@ -1,6 +1,6 @@
 #include "state/regional_settings.h"
 
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 
 namespace siconv {
 

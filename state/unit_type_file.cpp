@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "engine/data_file_checks.h"
+#include "engine/data_file_name.h"
 #include "engine/file_system.h"
+#include "engine/format_text.h"
 #include "engine/io_code.h"
-#include "engine/number_text.h"
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 #include "state/ini_text.h"
 #include "state/integer_text.h"
 

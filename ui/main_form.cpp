@@ -3,8 +3,6 @@
 #include <QEvent>
 #include <QStatusBar>
 #include <QToolButton>
-#include <memory>
-#include <utility>
 
 #include "ui/fonts.h"
 #include "ui/form_bor_sel.h"
@@ -67,15 +65,9 @@ void TmainForm::ConnectHandlers() {
   ConnectGuarded(&Timer, &QTimer::timeout, this, errors_, [this] { TimerTimer(); });
 }
 
-// The notebook tells of a page change after it happened; the handler is
-// given the page that was shown until then.
 void TmainForm::ConnectNotebook() {
-  auto shownPage = std::make_shared<int>(Page());
   ConnectGuarded(TabbedNotebook1, &QTabWidget::currentChanged, this, errors_,
-                 [this, shownPage](int page) {
-                   const int previous = std::exchange(*shownPage, page);
-                   TabbedNotebook1Change(previous);
-                 });
+                 [this] { TabbedNotebook1Change(); });
 }
 
 void TmainForm::SetDialogs(TFormBorSel& formBorSel, TFormVersion& formVersion) {

@@ -43,12 +43,10 @@ class TmainForm : public QMainWindow,
   void SetTimerEnabled(bool enabled) override;
 
   // Origin -1 resets, 0: the old-units list was acted on, 1: the SI list.
-  void SetButtonState(int origin, int page);
   // Direction 1 converts ListBox1's selection to SI units, 0 ListBox2's back.
   // The status bar shows the outcome also when the command raises.
   void Transdata(int direction, int page);
   // Both lists rebuilt from UnitType with all six captions.
-  void ListSeirifromBrDatSet();
 
   MainWindowModel& Model() { return model_; }
   const MainWindowModel& Model() const { return model_; }
@@ -74,9 +72,7 @@ class TmainForm : public QMainWindow,
   void DriveComboBoxChange(int index) { ChooseVolume(model_, *this, index); }
   void ListBoxOld1Click();
   void ListBox4Click();
-  void TabbedNotebook1Change(int pageStillShown) {
-    NotebookPageChanging(model_, *this, pageStillShown);
-  }
+  void TabbedNotebook1Change() { NotebookPageChanging(model_, *this); }
   void BitBtn2SI1Click() { Transdata(1, Page()); }
   void BitBtn2OldClick() { Transdata(0, Page()); }
   void BitBtnBorSetClick();

@@ -11,11 +11,6 @@ void TmainForm::ShowLists() {
   BitBtn2->setEnabled(model_.Arrows().toOld);
 }
 
-void TmainForm::SetButtonState(int origin, int page) {
-  model_.SetButtonState(origin, page);
-  ShowLists();
-}
-
 void TmainForm::ListBoxOld1Click() {
   SelectRows(model_, *this, kOldList, ListBox1->Selection());
 }
@@ -34,11 +29,6 @@ void TmainForm::SetTimerEnabled(bool enabled) {
   } else {
     Timer.stop();
   }
-}
-
-void TmainForm::ListSeirifromBrDatSet() {
-  model_.ListAllQuantities();
-  ShowLists();
 }
 
 }  // namespace siconv

@@ -1,6 +1,6 @@
 #include "ui/qt_regional_settings.h"
 
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 #include "state/regional_settings.h"
 
 namespace siconv {

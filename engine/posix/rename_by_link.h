@@ -5,7 +5,7 @@
 
 namespace siconv {
 
-// 0, or the IoCode of the failing step; an existing `to` gives 183 and
+// 0, or the IoCode of the failing step; an existing `to` gives io_code::kAlreadyExists and
 // leaves both files as they were.
 int RenameByLink(const std::string& from, const std::string& to);
 

@@ -12,11 +12,23 @@
 
 #include "engine/file_system.h"
 #include "engine/io_code.h"
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 #include "engine/win32/wide_text.h"
 
 namespace siconv {
 namespace {
+
+// GetLastError values are the IoCodes of the same meaning.
+static_assert(io_code::kFileNotFound == ERROR_FILE_NOT_FOUND &&
+              io_code::kPathNotFound == ERROR_PATH_NOT_FOUND &&
+              io_code::kTooManyOpenFiles == ERROR_TOO_MANY_OPEN_FILES &&
+              io_code::kAccessDenied == ERROR_ACCESS_DENIED &&
+              io_code::kNotReady == ERROR_NOT_READY && io_code::kOther == ERROR_GEN_FAILURE &&
+              io_code::kSharingViolation == ERROR_SHARING_VIOLATION &&
+              io_code::kLockViolation == ERROR_LOCK_VIOLATION &&
+              io_code::kDiskFull == ERROR_DISK_FULL &&
+              io_code::kAlreadyExists == ERROR_ALREADY_EXISTS &&
+              io_code::kNameTooLong == ERROR_FILENAME_EXCED_RANGE);
 
 constexpr int kInvalidName = ERROR_INVALID_NAME;
 // The longest name of one folder entry, in UTF-16 units.
@@ -260,7 +272,7 @@ class Win32FileSystem final : public FileSystem {
     }
     OVERLAPPED whole{};
     if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
-      int code = LastError();  // 33 while another process holds it
+      int code = LastError();  // io_code::kLockViolation while another process holds it
       CloseHandle(handle);
       return code;
     }

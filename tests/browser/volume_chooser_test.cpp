@@ -17,19 +17,17 @@ namespace fs = std::filesystem;
 // Two volumes mounted inside a temporary folder, the folder list on the first.
 class VolumeChooserTest : public ::testing::Test {
  protected:
-  VolumeChooserTest() {
-    folders_.AddChangeListener([this] {
-      chooser_.FolderChanged(folders_.CurrentFolder());
-      ++changes_;
-    });
-  }
-
   std::string Path(const std::string& relative) const {
     return ResolveFolder(temp_.Path(), relative);
   }
   int Index(const std::string& root) const { return VolumeOfFolder(chooser_.Items(), Path(root)); }
+  // Moves the folder list as the main window's model does, telling the chooser.
   std::function<void(const std::string&)> Open() {
-    return [this](const std::string& path) { folders_.ChangeFolder(path); };
+    return [this](const std::string& path) {
+      folders_ = FolderListModel(ResolveFolder(folders_.CurrentFolder(), path));
+      chooser_.FolderChanged(folders_.CurrentFolder());
+      ++changes_;
+    };
   }
 
   std::string MakeTree() const {
@@ -53,7 +51,7 @@ TEST_F(VolumeChooserTest, GoesToTheRootFirstThenToTheLastFolderVisited) {
   chooser_.Choose(Index("two"), Open());
   EXPECT_EQ(folders_.CurrentFolder(), Path("two"));
   EXPECT_EQ(chooser_.CurrentIndex(), Index("two"));
-  folders_.ChangeFolder("b");
+  Open()("b");
   chooser_.Choose(Index("one"), Open());
   EXPECT_EQ(folders_.CurrentFolder(), Path("one/a"));
   chooser_.Choose(Index("two"), Open());
@@ -63,7 +61,7 @@ TEST_F(VolumeChooserTest, GoesToTheRootFirstThenToTheLastFolderVisited) {
 
 TEST_F(VolumeChooserTest, RemovedLastFolderFailsOnceThenTheRootIsTried) {
   chooser_.Choose(Index("two"), Open());
-  folders_.ChangeFolder("b");
+  Open()("b");
   chooser_.Choose(Index("one"), Open());
   fs::remove(Path("two/b"));
   EXPECT_THROW(chooser_.Choose(Index("two"), Open()), EInOutError);

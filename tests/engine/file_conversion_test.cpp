@@ -167,7 +167,7 @@ TEST_F(FailedConversionTest, ReadOnlyRecordFileIsRefused) {
     Convert(kToSi, 0);
     FAIL() << "no error";
   } catch (const EInOutError& e) {
-    EXPECT_EQ(e.IoCode(), 5);
+    EXPECT_EQ(e.IoCode(), io_code::kAccessDenied);
     EXPECT_EQ(e.Message(), dir.Path("G73.TXT") + " に書き込めません");
   }
   ExpectUntouched();

@@ -4,7 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "engine/number_text.h"
+#include "engine/format_text.h"
+#include "engine/parse_number_text.h"
 #include "tests/engine/number_text_test_support.h"
 
 namespace siconv {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/number_text.h"
+#include "engine/format_text.h"
 #include "tests/engine/number_text_test_support.h"
 
 namespace siconv {

@@ -9,17 +9,17 @@ namespace {
 
 TEST(MakeIoError, MessageByCodeAndTheCodeKept) {
   const std::vector<std::pair<int, std::string>> table = {
-      {2, "ファイルが見つかりません"},
-      {3, "不正なファイル名です"},
-      {4, "オープンしたファイルが多すぎます"},
-      {5, "ファイルへのアクセスが拒否されました"},
-      {100, "ファイルの末尾以降を読み込みました"},
-      {101, "ディスクがいっぱいです"},
-      {106, "入力値が数値ではありません"},
-      {112, "I/O エラー (112)"},
-      {32, "I/O エラー (32)"},
-      {183, "I/O エラー (183)"},
-      {102, "I/O エラー (102)"},
+      {io_code::kFileNotFound, "ファイルが見つかりません"},
+      {io_code::kPathNotFound, "不正なファイル名です"},
+      {io_code::kTooManyOpenFiles, "オープンしたファイルが多すぎます"},
+      {io_code::kAccessDenied, "ファイルへのアクセスが拒否されました"},
+      {io_code::kReadBeyondEnd, "ファイルの末尾以降を読み込みました"},
+      {io_code::kDiskWriteError, "ディスクがいっぱいです"},
+      {io_code::kInvalidNumericInput, "入力値が数値ではありません"},
+      {io_code::kDiskFull, "I/O エラー (112)"},
+      {io_code::kSharingViolation, "I/O エラー (32)"},
+      {io_code::kAlreadyExists, "I/O エラー (183)"},
+      {io_code::kNotBound, "I/O エラー (102)"},
       {-1, "I/O エラー (-1)"},
   };
   for (const auto& [code, message] : table) {
@@ -37,7 +37,7 @@ TEST(CheckIo, RaisesForEveryCodeButZero) {
   } catch (const Exception& e) {  // caught as the program's base exception
     const auto* io = dynamic_cast<const EInOutError*>(&e);
     ASSERT_NE(io, nullptr);
-    EXPECT_EQ(io->IoCode(), 2);
+    EXPECT_EQ(io->IoCode(), io_code::kFileNotFound);
     EXPECT_EQ(io->Message(), "ファイルが見つかりません");
   }
 }

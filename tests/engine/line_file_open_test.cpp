@@ -39,7 +39,7 @@ TEST(LineFileOpen, FailedOpensReturnTheirCodeAndLeaveTheFileClosed) {
     LineFile file;
     file.Bind(c.path);
     EXPECT_EQ(c.write ? file.OpenWrite() : file.OpenRead(), c.code);
-    EXPECT_EQ(file.GetState(), LineFile::State::Closed);
+    EXPECT_EQ(file.Close(), io_code::kNotOpen);  // no handle was left open
   }
 }
 
@@ -73,7 +73,7 @@ TEST(LineFileOpen, OpenWriteRefusesABlockDevice) {
   LineFile out;
   out.Bind(device);
   EXPECT_EQ(out.OpenWrite(), io_code::kNotOpenForWriting);
-  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+  EXPECT_EQ(out.Close(), io_code::kNotOpen);
 }
 
 TEST(LineFileOpen, LongPathIsKeptWhole) {
@@ -114,27 +114,36 @@ TEST(LineFileOpen, OperationsInTheWrongStateReturnTheLayersOwnCodes) {
     ASSERT_EQ(f.OpenWrite(), 0);
   };
   const std::vector<Case> cases = {
-      {"OpenRead unbound", unbound, [](LineFile& f) { return f.OpenRead(); }, 102},
-      {"OpenWrite unbound", unbound, [](LineFile& f) { return f.OpenWrite(); }, 102},
-      {"Remove unbound", unbound, [](LineFile& f) { return f.Remove(); }, 102},
-      {"MoveTo unbound", unbound, [&](LineFile& f) { return f.MoveTo(dir.Path("g")); }, 102},
-      {"MoveTo reading", reading, [&](LineFile& f) { return f.MoveTo(dir.Path("g")); }, 102},
-      {"Close unbound", unbound, [](LineFile& f) { return f.Close(); }, 103},
-      {"Close closed", closed, [](LineFile& f) { return f.Close(); }, 103},
-      {"CloseSynced closed", closed, [](LineFile& f) { return f.CloseSynced(); }, 103},
-      {"ReadLine closed", closed, [&](LineFile& f) { return f.ReadLine(line); }, 104},
-      {"ReadLine writing", writing, [&](LineFile& f) { return f.ReadLine(line); }, 104},
-      {"AtEnd unbound", unbound, [&](LineFile& f) { return f.AtEnd(atEnd); }, 104},
-      {"WriteLine reading", reading, [](LineFile& f) { return f.WriteLine("x"); }, 105},
-      {"WriteLine closed", closed, [](LineFile& f) { return f.WriteLine("x"); }, 105},
+      {"OpenRead unbound", unbound, [](LineFile& f) { return f.OpenRead(); }, io_code::kNotBound},
+      {"OpenWrite unbound", unbound, [](LineFile& f) { return f.OpenWrite(); }, io_code::kNotBound},
+      {"Remove unbound", unbound, [](LineFile& f) { return f.Remove(); }, io_code::kNotBound},
+      {"MoveTo unbound", unbound, [&](LineFile& f) { return f.MoveTo(dir.Path("g")); },
+       io_code::kNotBound},
+      {"MoveTo reading", reading, [&](LineFile& f) { return f.MoveTo(dir.Path("g")); },
+       io_code::kNotBound},
+      {"Close unbound", unbound, [](LineFile& f) { return f.Close(); }, io_code::kNotOpen},
+      {"Close closed", closed, [](LineFile& f) { return f.Close(); }, io_code::kNotOpen},
+      {"CloseSynced closed", closed, [](LineFile& f) { return f.CloseSynced(); },
+       io_code::kNotOpen},
+      {"ReadLine closed", closed, [&](LineFile& f) { return f.ReadLine(line); },
+       io_code::kNotOpenForReading},
+      {"ReadLine writing", writing, [&](LineFile& f) { return f.ReadLine(line); },
+       io_code::kNotOpenForReading},
+      {"AtEnd unbound", unbound, [&](LineFile& f) { return f.AtEnd(atEnd); },
+       io_code::kNotOpenForReading},
+      {"WriteLine reading", reading, [](LineFile& f) { return f.WriteLine("x"); },
+       io_code::kNotOpenForWriting},
+      {"WriteLine closed", closed, [](LineFile& f) { return f.WriteLine("x"); },
+       io_code::kNotOpenForWriting},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     LineFile file;
     c.prepare(file);
-    LineFile::State before = file.GetState();
+    FileStatus status;
+    const bool open = file.HandleStatus(status) == 0;
     EXPECT_EQ(c.operation(file), c.code);
-    EXPECT_EQ(file.GetState(), before);
+    EXPECT_EQ(file.HandleStatus(status) == 0, open);
   }
   EXPECT_TRUE(atEnd);
   EXPECT_EQ(ReadFile(dir.Path("f")), "x\r\n");
@@ -153,7 +162,7 @@ TEST(LineFileOpen, AnOpenHandleIsReleasedByRebindReopenAndDestruction) {
     EXPECT_EQ(io.Count(FsCall::Close), 1);
     file.Bind(dir.Path("f"));
     EXPECT_EQ(io.Count(FsCall::Close), 2);
-    EXPECT_EQ(file.GetState(), LineFile::State::Closed);
+    EXPECT_EQ(file.Close(), io_code::kNotOpen);
     ASSERT_EQ(file.OpenWrite(), 0);
   }
   EXPECT_EQ(io.Count(FsCall::Open), 3);

@@ -46,7 +46,7 @@ TEST_F(LineFileRename, MoveToRenamesAndTakesTheNewName) {
   std::string target = dir.Path("G81.TXT");
   ASSERT_EQ(file.MoveTo(target), 0);
   EXPECT_EQ(file.Name(), target);
-  EXPECT_EQ(file.GetState(), LineFile::State::Closed);
+  EXPECT_EQ(file.Close(), io_code::kNotOpen);
   EXPECT_FALSE(FileExists(temp));
   EXPECT_EQ(ReadFile(target), "new\r\n");
 }

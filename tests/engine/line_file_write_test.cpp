@@ -83,7 +83,7 @@ TEST_F(LineFileWrite, FailedFinalWriteKeepsTheFirstBlockAndReleasesTheHandle) {
   for (const std::string& line : LinesPastOneBlock()) ASSERT_EQ(out.WriteLine(line), 0);
   io.FailNth(1, io_code::kDiskFull, FsCall::Write);
   EXPECT_EQ(out.Close(), io_code::kDiskFull);
-  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+  EXPECT_EQ(out.Close(), io_code::kNotOpen);  // closed all the same
   EXPECT_EQ(io.Count(FsCall::Close), 1);
   EXPECT_EQ(ReadFile(path), WithLineEnds(LinesPastOneBlock()).substr(0, kBlock));
 }
@@ -115,7 +115,7 @@ TEST_F(LineFileWrite, FailedSyncIsReportedAndTheHandleReleased) {
   io.FailNth(1, io_code::kOther, FsCall::Flush);
   ASSERT_EQ(out.WriteLine("abc"), 0);
   EXPECT_EQ(out.CloseSynced(), io_code::kOther);
-  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+  EXPECT_EQ(out.Close(), io_code::kNotOpen);  // closed all the same
   EXPECT_EQ(io.Count(FsCall::Close), 1);
 }
 
@@ -130,7 +130,7 @@ TEST(LineFileDeviceFull, WriteFailsWithDiskFull) {
         << "line " << i + 1;
   }
   EXPECT_EQ(out.Close(), io_code::kDiskFull);
-  EXPECT_EQ(out.GetState(), LineFile::State::Closed);
+  EXPECT_EQ(out.Close(), io_code::kNotOpen);  // closed all the same
 }
 
 }  // namespace

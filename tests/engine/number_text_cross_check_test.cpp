@@ -11,7 +11,8 @@
 #include <string>
 #include <tuple>
 
-#include "engine/number_text.h"
+#include "engine/format_text.h"
+#include "engine/parse_number_text.h"
 
 namespace siconv {
 namespace {

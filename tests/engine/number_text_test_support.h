@@ -3,8 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "engine/decimal_separator.h"
 #include "engine/exceptions.h"
-#include "engine/number_text.h"
+#include "engine/extended.h"
 
 namespace siconv {
 

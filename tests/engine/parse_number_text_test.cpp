@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/number_text.h"
+#include "engine/parse_number_text.h"
 #include "tests/engine/number_text_test_support.h"
 
 namespace siconv {

@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
+#include "engine/format_text.h"
+#include "engine/parse_number_text.h"
 #include "engine/text_fields.h"
 
 namespace siconv {

@@ -51,7 +51,7 @@ Outcome RunCommand(ConversionRig& rig, FaultInjectingFileSystem& io) {
 bool UserWasTold(const ConversionRig& rig, const Outcome& outcome) {
   const std::string folder = rig.dir.Path();
   if (!outcome.message.empty()) {
-    return outcome.message == MakeIoError(31).Message() ||
+    return outcome.message == MakeIoError(io_code::kOther).Message() ||
            outcome.message == UnitTypeFileWriteError(folder).Message();
   }
   const auto& dialogs = rig.host.errors.dialogs;

@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/number_text.h"
-
 namespace siconv {
 namespace {
 

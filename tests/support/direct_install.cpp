@@ -1,5 +1,7 @@
 #include "tests/support/direct_install.h"
 
+#include <optional>
+
 #include "engine/file_system.h"
 #include "engine/io_code.h"
 
@@ -19,20 +21,22 @@ void InstallQuantity(const ConvertedQuantity& converted) {
 }  // namespace
 
 bool ConvertDirectly(ConversionContext& ctx, int direction, int quantity) {
-  return ConvertQuantity(ctx, direction, quantity, [&](const ConvertedQuantity& converted) {
-    try {
-      InstallQuantity(converted);
-    } catch (const Exception&) {
-      FileStatus record;
-      const bool replaced = CurrentFileSystem().Status(converted.replacements[0].temporary,
-                                                       Links::Own, record) == 0 &&
-                            record.kind == FileKind::Missing;
-      if (replaced) ctx.unitType[static_cast<std::size_t>(quantity)] = direction;
-      RemoveTemporaries(converted);
-      throw;
-    }
-    ctx.unitType[static_cast<std::size_t>(quantity)] = direction;
-  });
+  const std::optional<ConvertedQuantity> converted = PrepareQuantity(ctx, direction, quantity);
+  if (!converted) return false;
+  if (ctx.dryRun) return true;
+  try {
+    InstallQuantity(*converted);
+  } catch (const Exception&) {
+    FileStatus record;
+    const bool replaced =
+        CurrentFileSystem().Status(converted->replacements[0].temporary, Links::Own, record) == 0 &&
+        record.kind == FileKind::Missing;
+    if (replaced) ctx.unitType[static_cast<std::size_t>(quantity)] = direction;
+    RemoveTemporaries(*converted);
+    throw;
+  }
+  ctx.unitType[static_cast<std::size_t>(quantity)] = direction;
+  return true;
 }
 
 }  // namespace siconv

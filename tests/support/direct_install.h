@@ -5,9 +5,10 @@
 
 namespace siconv {
 
-// ConvertQuantity whose installer renames the two files, records the unit
-// once the record file was replaced, and removes what is left of the
-// temporary files when a rename fails.
+// PrepareQuantity, then (not in a dry run) the two files renamed, the unit
+// recorded once the record file was replaced, and what is left of the
+// temporary files removed when a rename fails. True when both files of the
+// quantity were converted.
 bool ConvertDirectly(ConversionContext& ctx, int direction, int quantity);
 
 }  // namespace siconv

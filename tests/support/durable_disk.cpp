@@ -4,8 +4,8 @@
 #include <random>
 #include <set>
 
+#include "engine/path_join.h"
 #include "engine/path_separator.h"
-#include "engine/text_fields.h"
 #include "tests/support/temp_dir.h"
 
 namespace siconv {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/file_conversion.h"
+#include "engine/conversion_host.h"
 
 namespace siconv {
 

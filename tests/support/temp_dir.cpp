@@ -7,7 +7,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 
 namespace siconv {
 namespace fs = std::filesystem;

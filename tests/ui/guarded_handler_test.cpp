@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "engine/io_code.h"
 #include "tests/support/recording_host.h"
 
 namespace siconv {
@@ -19,7 +20,7 @@ TEST(ConnectGuarded, ReportsErrorsAndTheProgramCarriesOn) {
   int runs = 0;
   ConnectGuarded(&button, &QPushButton::clicked, &button, errors, [&runs] {
     ++runs;
-    if (runs == 1) throw EInOutError("ファイルが見つかりません", 2);
+    if (runs == 1) throw EInOutError("ファイルが見つかりません", io_code::kFileNotFound);
     if (runs == 2) throw std::length_error("too long");
   });
   button.click();

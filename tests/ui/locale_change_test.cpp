@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QLocale>
 
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 #include "tests/ui/window_test_support.h"
 
 namespace siconv {

@@ -101,9 +101,10 @@ TEST_F(SelectionRuleTest, ProgramChangesAreNotNotified) {
   ClickItem(*form->ListBox1, 0);
   ASSERT_EQ(oldSpy.count(), 1);
 
-  form->SetButtonState(-1, 0);  // deselects item 0
+  form->Transdata(1, 1);  // a command on the other page deselects item 0
   ClickItem(*form->ListBox1, 1);
-  form->ListSeirifromBrDatSet();  // refills, selection gone
+  QTest::mouseClick(form->BitBtnBorSet, Qt::LeftButton);
+  QTest::mouseClick(windows->FormBorSel.BitBtnExit, Qt::LeftButton);  // refills, selection gone
   ClickItem(*form->ListBox1, 2);
   PressToSi();  // moves the item, resets the selection
   EXPECT_EQ(oldSpy.count(), 3);

@@ -63,7 +63,7 @@ class WindowFaultTest : public RamTempBase, public WindowTest {
   // of SICONV.INI's write error, or the open error dialog and the failed status.
   bool UserWasTold() const {
     if (errors.reports.size() == 1) {
-      return errors.reports[0] == MakeIoError(31).Message() ||
+      return errors.reports[0] == MakeIoError(io_code::kOther).Message() ||
              errors.reports[0] == UnitTypeFileWriteError(data).Message();
     }
     return errors.reports.empty() && errors.dialogs.size() == 1 &&

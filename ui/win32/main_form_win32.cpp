@@ -298,8 +298,7 @@ void TmainForm::OnReturn(const LayoutControl& focused) {
 
 LRESULT TmainForm::OnNotify(const NMHDR& header) {
   if (header.code == TCN_SELCHANGING) {
-    NotebookPageChanging(model_, *this,
-                         static_cast<int>(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+    NotebookPageChanging(model_, *this);
   } else if (header.code == TTN_GETDISPINFOW) {
     auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
     if (folderTip_.Answer(info)) return 0;

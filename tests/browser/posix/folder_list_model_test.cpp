@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "engine/exceptions.h"
+#include "engine/io_code.h"
 #include "state/folder_path.h"
 #include "tests/support/temp_dir.h"
 
@@ -73,62 +74,22 @@ TEST_F(FolderListModelTest, ItemPathsOfEachKind) {
   EXPECT_EQ(model.ItemPath(current + 1), Folder("a/b/A"));
 }
 
-TEST_F(FolderListModelTest, FiresOnceForEveryRealChangeOnly) {
-  FolderListModel model(Folder("a/b"));
-  std::vector<std::string> seen;
-  model.AddChangeListener([&] { seen.push_back("first " + model.CurrentFolder()); });
-  model.AddChangeListener([&] { seen.push_back("second"); });
-  for (const char* same : {"", ".", "A/..", "../b/"}) model.ChangeFolder(same);
-  model.OpenItem(model.CurrentItemIndex());
-  EXPECT_TRUE(seen.empty());
-
-  model.OpenItem(model.CurrentItemIndex() + 1);
-  EXPECT_EQ(seen, (std::vector<std::string>{"first " + Folder("a/b/A"), "second"}));
-  EXPECT_EQ(model.Items()[model.CurrentItemIndex()].text, "A");
-}
-
-TEST_F(FolderListModelTest, ParentAndBackReadNamesAfresh) {
-  FolderListModel model(Folder("a/b"));
-  int changes = 0;
-  model.AddChangeListener([&] { ++changes; });
-  model.OpenItem(model.CurrentItemIndex() - 1);
-  EXPECT_EQ(model.CurrentFolder(), Folder("a"));
-  fs::create_directory(Folder("a/b/new"));
-  model.ChangeFolder("b");
-  EXPECT_EQ(changes, 2);
-  EXPECT_EQ(Texts(model, FolderKind::ClosedFolder).back(), "new");
-}
-
-TEST_F(FolderListModelTest, FolderThatCannotBeEnteredChangesNothing) {
+TEST_F(FolderListModelTest, FolderThatCannotBeListedRaisesItsIoCode) {
   struct Case {
     const char* path;
     int ioCode;
   };
-  const Case cases[] = {{"a/b/c", 2}, {"a/b/plain.txt", 3}, {"gone/x", 3}};
+  const Case cases[] = {{"a/b/gone", io_code::kFileNotFound},
+                        {"a/b/plain.txt", io_code::kPathNotFound},
+                        {"gone/x", io_code::kPathNotFound}};
   for (const Case& c : cases) {
-    FolderListModel model(Folder("a/b"));
-    int changes = 0;
-    model.AddChangeListener([&] { ++changes; });
-    std::vector<FolderItem> before = model.Items();
-    fs::remove(Folder("a/b/c"));  // removed after it was listed
     try {
-      model.ChangeFolder(Folder(c.path));
-      ADD_FAILURE() << c.path << " was entered";
+      FolderListModel model(Folder(c.path));
+      ADD_FAILURE() << c.path << " was listed";
     } catch (const EInOutError& error) {
       EXPECT_EQ(error.IoCode(), c.ioCode) << c.path;
     }
-    EXPECT_EQ(model.CurrentFolder(), Folder("a/b"));
-    EXPECT_EQ(model.Items(), before);
-    EXPECT_EQ(changes, 0);
-    fs::create_directory(Folder("a/b/c"));
   }
-}
-
-TEST_F(FolderListModelTest, ListenerFailureComesAfterTheChange) {
-  FolderListModel model(Folder("a"));
-  model.AddChangeListener([] { throw EInOutError("scan", 5); });
-  EXPECT_THROW(model.ChangeFolder("b"), EInOutError);
-  EXPECT_EQ(model.CurrentFolder(), Folder("a/b"));
 }
 
 }  // namespace

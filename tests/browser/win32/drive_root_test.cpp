@@ -42,9 +42,9 @@ TEST(DriveRoot, IsTheRootItemAndHoldsTheFoldersOfItsDrive) {
   EXPECT_EQ(model.ItemPath(0), root);
   EXPECT_EQ(model.ItemPath(1), root + FolderNames(temp.Path())[0]);
 
-  model.OpenItem(0);
-  EXPECT_EQ(model.CurrentFolder(), root);
-  EXPECT_EQ(model.Items()[0], (FolderItem{root, FolderKind::CurrentFolder, 0}));
+  const FolderListModel rootModel(model.ItemPath(0));
+  EXPECT_EQ(rootModel.CurrentFolder(), root);
+  EXPECT_EQ(rootModel.Items()[0], (FolderItem{root, FolderKind::CurrentFolder, 0}));
 
   const std::vector<VolumeItem> items = BuildVolumeItems({{root, "NTFS", "", "", false}});
   EXPECT_EQ(VolumeOfFolder(items, temp.Path()), 0);

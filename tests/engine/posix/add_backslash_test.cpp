@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/text_fields.h"
+#include "engine/path_join.h"
 
 namespace siconv {
 namespace {

@@ -15,10 +15,25 @@ TEST(IoCodeFromErrno, MapsEveryErrnoOfTheTable) {
   TempDir dir;
   const std::string inExistingFolder = dir.Path("file");
   const std::vector<std::pair<int, int>> table = {
-      {ENOTDIR, 3},        {EMFILE, 4},     {ENFILE, 4},   {EACCES, 5},   {EPERM, 5},
-      {EROFS, 5},          {EISDIR, 5},     {EBUSY, 32},   {ETXTBSY, 32}, {ENXIO, 21},
-      {ENODEV, 21},        {ENOMEDIUM, 21}, {ENOSPC, 112}, {EDQUOT, 112}, {EEXIST, 183},
-      {ENAMETOOLONG, 206}, {EIO, 31},       {EINVAL, 31},  {EXDEV, 31},
+      {ENOTDIR, io_code::kPathNotFound},
+      {EMFILE, io_code::kTooManyOpenFiles},
+      {ENFILE, io_code::kTooManyOpenFiles},
+      {EACCES, io_code::kAccessDenied},
+      {EPERM, io_code::kAccessDenied},
+      {EROFS, io_code::kAccessDenied},
+      {EISDIR, io_code::kAccessDenied},
+      {EBUSY, io_code::kSharingViolation},
+      {ETXTBSY, io_code::kSharingViolation},
+      {ENXIO, io_code::kNotReady},
+      {ENODEV, io_code::kNotReady},
+      {ENOMEDIUM, io_code::kNotReady},
+      {ENOSPC, io_code::kDiskFull},
+      {EDQUOT, io_code::kDiskFull},
+      {EEXIST, io_code::kAlreadyExists},
+      {ENAMETOOLONG, io_code::kNameTooLong},
+      {EIO, io_code::kOther},
+      {EINVAL, io_code::kOther},
+      {EXDEV, io_code::kOther},
   };
   for (auto [error, code] : table) {
     EXPECT_EQ(IoCodeFromErrno(error, inExistingFolder), code) << "errno " << error;

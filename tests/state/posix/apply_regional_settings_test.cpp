@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 
 namespace siconv {
 namespace {

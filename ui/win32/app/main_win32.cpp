@@ -25,22 +25,6 @@ std::string ModulePath() {
   }
 }
 
-std::string CurrentFolder() {
-  const DWORD length = GetCurrentDirectoryW(0, nullptr);
-  std::wstring folder(length, L'\0');
-  const DWORD written = GetCurrentDirectoryW(length, folder.data());
-  return siconv::Utf8(std::wstring_view(folder.data(), written));
-}
-
-// The user's profile folder, where a program started from a vanished folder
-// can still stand; the windows take the first of these folders they can list.
-std::string HomeFolder() {
-  wchar_t profile[MAX_PATH] = {};
-  const DWORD length = GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? siconv::Utf8(std::wstring_view(profile, length))
-                                         : std::string("C:\\");
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
@@ -50,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   siconv::ApplyRegionalSettings();
   siconv::Win32ErrorUi errors(siconv::ApplicationTitle(ModulePath()));
   const auto windows = siconv::CreateOnFirstFolder<siconv::ProgramWindows>(
-      errors, {CurrentFolder(), HomeFolder(), "C:\\"}, siconv::ReadMountedVolumes());
+      errors, siconv::StartFolders(), siconv::ReadMountedVolumes());
   if (!windows) return 1;
   ShowWindow(windows->mainForm.Handle(), show);
   return siconv::RunMessageLoop();

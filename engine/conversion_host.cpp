@@ -1,4 +1,4 @@
-#include "engine/file_conversion.h"
+#include "engine/conversion_host.h"
 
 namespace siconv {
 

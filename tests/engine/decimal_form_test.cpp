@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "engine/number_text.h"
+#include "engine/decimal_form.h"
 
 namespace siconv {
 namespace {
@@ -19,13 +19,13 @@ struct DigitsCase {
 };
 
 void ExpectForm(const DigitsCase& c) {
-  const DecimalDigits d = ToDecimalDigits(c.v, c.precision, c.decimals);
-  EXPECT_EQ(d.Exponent, c.exponent) << static_cast<double>(c.v);
-  EXPECT_EQ(d.Negative, c.negative) << static_cast<double>(c.v);
-  EXPECT_EQ(d.Digits, c.digits) << static_cast<double>(c.v);
+  const DecimalForm d = ToDecimalForm(c.v, c.precision, c.decimals);
+  EXPECT_EQ(d.exponent, c.exponent) << static_cast<double>(c.v);
+  EXPECT_EQ(d.negative, c.negative) << static_cast<double>(c.v);
+  EXPECT_EQ(d.Digits(), c.digits) << static_cast<double>(c.v);
 }
 
-TEST(ToDecimalDigits, ZeroAndTinyValuesHaveNoDigitsAndNoSign) {
+TEST(ToDecimalForm, ZeroAndTinyValuesHaveNoDigitsAndNoSign) {
   const Extended denormal = std::numeric_limits<Extended>::denorm_min();
   const DigitsCase cases[] = {
       {0.0L, 18, 6, 0, false, ""},        {-0.0L, 18, 6, 0, false, ""},
@@ -37,19 +37,19 @@ TEST(ToDecimalDigits, ZeroAndTinyValuesHaveNoDigitsAndNoSign) {
   for (const auto& c : cases) ExpectForm(c);
 }
 
-TEST(ToDecimalDigits, InfinityKeepsItsSignNotANumberHasNone) {
+TEST(ToDecimalForm, InfinityKeepsItsSignNotANumberHasNone) {
   const Extended inf = std::numeric_limits<Extended>::infinity();
   const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
   const DigitsCase cases[] = {
-      {inf, 18, 2, DecimalDigits::kInfinity, false, ""},
-      {-inf, 18, 2, DecimalDigits::kInfinity, true, ""},
-      {nan, 18, 2, DecimalDigits::kNotANumber, false, ""},
-      {-nan, 6, 9999, DecimalDigits::kNotANumber, false, ""},
+      {inf, 18, 2, DecimalForm::kInfinity, false, ""},
+      {-inf, 18, 2, DecimalForm::kInfinity, true, ""},
+      {nan, 18, 2, DecimalForm::kNotANumber, false, ""},
+      {-nan, 6, 9999, DecimalForm::kNotANumber, false, ""},
   };
   for (const auto& c : cases) ExpectForm(c);
 }
 
-TEST(ToDecimalDigits, EighteenDigitFormRoundsTiesToEven) {
+TEST(ToDecimalForm, EighteenDigitFormRoundsTiesToEven) {
   const DigitsCase cases[] = {
       // Exactly 18 integer digits and a half: step to the even neighbour.
       {900000000000000000.5L, 18, 9999, 18, false, "9"},
@@ -63,7 +63,7 @@ TEST(ToDecimalDigits, EighteenDigitFormRoundsTiesToEven) {
   for (const auto& c : cases) ExpectForm(c);
 }
 
-TEST(ToDecimalDigits, CutRoundsHalvesAwayFromZero) {
+TEST(ToDecimalForm, CutRoundsHalvesAwayFromZero) {
   const DigitsCase cases[] = {
       {0.125L, 18, 2, 0, false, "13"},
       {-0.125L, 18, 2, 0, true, "13"},
@@ -81,17 +81,17 @@ TEST(ToDecimalDigits, CutRoundsHalvesAwayFromZero) {
   for (const auto& c : cases) ExpectForm(c);
 }
 
-TEST(ToDecimalDigits, FloatsNeverGiveALeadingZero) {
+TEST(ToDecimalForm, FloatsNeverGiveALeadingZero) {
   // The exponent estimate may be one low; the form is then shifted, never padded.
   for (int k = -149; k <= 127; ++k) {
     for (const float f : {std::ldexp(1.0f, k), std::nextafter(std::ldexp(1.0f, k + 1), 0.0f),
                           std::ldexp(1.5f, k)}) {
       if (!std::isfinite(f) || f == 0) continue;
-      const DecimalDigits d = ToDecimalDigits(f, 18, 9999);
-      ASSERT_FALSE(d.Digits.empty()) << f;
-      EXPECT_NE(d.Digits.front(), '0') << f;
-      EXPECT_NE(d.Digits.back(), '0') << f;
-      const Extended lower = std::pow(10.0L, d.Exponent - 1);
+      const DecimalForm d = ToDecimalForm(f, 18, 9999);
+      ASSERT_FALSE(d.Digits().empty()) << f;
+      EXPECT_NE(d.Digits().front(), '0') << f;
+      EXPECT_NE(d.Digits().back(), '0') << f;
+      const Extended lower = std::pow(10.0L, d.exponent - 1);
       EXPECT_TRUE(lower <= f * 1.0000001L && f < lower * 10.0000001L) << f;
     }
   }

@@ -30,10 +30,10 @@ ExtendedBits BitsOf(const Extended& v) {
 
 void SetNonFinite(DecimalForm& form, const ExtendedBits& bits) {
   if (bits.significand == std::uint64_t{1} << 63) {
-    form.exponent = DecimalDigits::kInfinity;
+    form.exponent = DecimalForm::kInfinity;
     form.negative = bits.negative;
   } else {
-    form.exponent = DecimalDigits::kNotANumber;
+    form.exponent = DecimalForm::kNotANumber;
   }
 }
 
@@ -135,15 +135,6 @@ DecimalForm ToDecimalForm(const Extended& v, int precision, int decimals) {
     SetDigits(form, v, bits, precision, decimals);
   }
   return form;
-}
-
-DecimalDigits ToDecimalDigits(Extended v, int precision, int decimals) {
-  const DecimalForm form = ToDecimalForm(v, precision, decimals);
-  DecimalDigits result;
-  result.Exponent = form.exponent;
-  result.Negative = form.negative;
-  result.Digits.assign(form.Digits());
-  return result;
 }
 
 }  // namespace siconv
