@@ -11,7 +11,7 @@
 
 #include "browser/message_dialog_plan.h"
 #include "browser/window_layout.h"
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 #include "state/command_status.h"
 #include "tests/ui/win32/win32_window_test_support.h"
 #include "ui/win32/layout_controls.h"
