@@ -63,6 +63,7 @@ fuzz: deps
 	@bash fuzz/run-fuzzers
 
 package: build
+	@bash scripts/install-deps lintian
 	@cd $(BUILD) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist
 	@bash scripts/check-packages dist/siconv*_$(VERSION)_*.deb
 
