@@ -31,9 +31,7 @@ run: build
 	@bash scripts/run-examples $(BUILD)
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	@bash scripts/test-deb-packages $(BUILD)
-	@$(MAKE) --no-print-directory windows-test
+	@bash scripts/run-tests $(BUILD) $(WINDOWS_BUILD) $(JOBS)
 
 sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DSICONV_SANITIZE=ON -DSICONV_WITH_UI=OFF $(CMAKE_FLAGS) >/dev/null
@@ -65,6 +63,7 @@ fuzz: deps
 	@bash fuzz/run-fuzzers
 
 package: build
+	@bash scripts/install-deps lintian
 	@cd $(BUILD) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist
 	@bash scripts/check-packages dist/siconv*_$(VERSION)_*.deb
 

@@ -12,10 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
 // Puts a field that is not a number into line `line` (from 1) of a file.
 void SpoilLine(const std::string& path, int line) {
   std::string bytes = ReadFile(path);

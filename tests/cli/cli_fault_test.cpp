@@ -23,10 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
 // The folder's failure line, after one error in the system's text.
 bool ToldOfFailure(const std::string& err, const std::string& folder) {
   const bool systemText = Has(err, "I/O エラー (31)\n") ||

@@ -18,6 +18,11 @@ CliRun RunCliWith(const std::vector<std::string>& args);
 // name (whose "/" separate folders) in folder, joined with the platform's separator.
 std::string In(const std::string& folder, std::string name);
 
+// Whether text holds part.
+inline bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
 // Copies examples/<example> of the source tree to folder (created).
 void CopyExample(const std::string& example, const std::string& folder);
 

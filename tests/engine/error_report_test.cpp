@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/conversion_host.h"
+#include "tests/support/recording_host.h"
 
 namespace siconv {
 namespace {
@@ -45,36 +46,12 @@ TEST(ApplicationTitle, FileNameCutAtTheFirstPeriodAndCapitalised) {
   }
 }
 
-class RecordingErrorUi : public ErrorUi {
- public:
-  int RunMessageDialog(const std::string& text, int kind, std::uint16_t buttons,
-                       int helpContext) override {
-    calls.push_back({text, kind, buttons, helpContext});
-    return message_dialog::kResultClosed;
-  }
-  void ReportException(const Exception&) override { ADD_FAILURE() << "no report expected"; }
-
-  struct Call {
-    std::string text;
-    int kind;
-    std::uint16_t buttons;
-    int helpContext;
-  };
-  std::vector<Call> calls;
-};
-
-class DialogOnlyHost : public ConversionHost {
- public:
-  void ShowStatus(const std::string&) override {}
-  ErrorUi& Errors() override { return ui; }
-  RecordingErrorUi ui;
-};
-
 TEST(ShowOpenError, ShowsTheErrorDialogNamingThePath) {
-  DialogOnlyHost host;
+  RecordingHost host;
   host.ShowOpenError("/data/site 1/KELDRAN.$$$");
-  ASSERT_EQ(host.ui.calls.size(), 1u);
-  const auto& call = host.ui.calls[0];
+  EXPECT_TRUE(host.errors.reports.empty());
+  ASSERT_EQ(host.errors.dialogs.size(), 1u);
+  const auto& call = host.errors.dialogs[0];
   EXPECT_EQ(call.text, "ファイルがオープンできません\r\n[/data/site 1/KELDRAN.$$$]");
   EXPECT_EQ(call.kind, message_dialog::kKindError);
   EXPECT_EQ(call.buttons, 0x0010);

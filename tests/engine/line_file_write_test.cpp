@@ -12,11 +12,11 @@
 namespace siconv {
 namespace {
 
-constexpr std::size_t kBlock = LineFile::kBufferSize;
+constexpr std::size_t kWrittenBlock = LineFile::kBufferSize;
 
 // Lines of 8 characters, 10 bytes with their line ends, eight lines past the
 // first block; line kFillingLine (from 0) fills the block and reaches past it.
-constexpr std::size_t kFillingLine = kBlock / 10;
+constexpr std::size_t kFillingLine = kWrittenBlock / 10;
 
 std::vector<std::string> LinesPastOneBlock() {
   std::vector<std::string> lines;
@@ -52,7 +52,8 @@ TEST_F(LineFileWrite, DataReachTheFileInWholeBlocksAndTheRestAtClose) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     ASSERT_EQ(out.WriteLine(lines[i]), 0);
     if (i + 1 >= kFillingLine) {
-      EXPECT_EQ(ReadFile(path).size(), i < kFillingLine ? 0u : kBlock) << "after line " << i + 1;
+      EXPECT_EQ(ReadFile(path).size(), i < kFillingLine ? 0u : kWrittenBlock)
+          << "after line " << i + 1;
     }
   }
   ASSERT_EQ(out.Close(), 0);
@@ -60,8 +61,8 @@ TEST_F(LineFileWrite, DataReachTheFileInWholeBlocksAndTheRestAtClose) {
 }
 
 TEST_F(LineFileWrite, ExactlyFullBufferIsWrittenAtOnceAndCloseWritesNothingMore) {
-  ASSERT_EQ(out.WriteLine(std::string(kBlock - 2, 'z')), 0);
-  EXPECT_EQ(ReadFile(path).size(), kBlock);
+  ASSERT_EQ(out.WriteLine(std::string(kWrittenBlock - 2, 'z')), 0);
+  EXPECT_EQ(ReadFile(path).size(), kWrittenBlock);
   ASSERT_EQ(out.Close(), 0);
   EXPECT_EQ(io.Count(FsCall::Write), 1);
 }
@@ -76,7 +77,7 @@ TEST_F(LineFileWrite, BytesGoOutUntranslated) {
 TEST_F(LineFileWrite, AbandonedFileHoldsOnlyTheWholeBlocks) {
   for (const std::string& line : LinesPastOneBlock()) ASSERT_EQ(out.WriteLine(line), 0);
   out.Bind(dir.Path("next"));  // a conversion abandoned by an exception rebinds
-  EXPECT_EQ(ReadFile(path), WithLineEnds(LinesPastOneBlock()).substr(0, kBlock));
+  EXPECT_EQ(ReadFile(path), WithLineEnds(LinesPastOneBlock()).substr(0, kWrittenBlock));
 }
 
 TEST_F(LineFileWrite, FailedFinalWriteKeepsTheFirstBlockAndReleasesTheHandle) {
@@ -85,7 +86,7 @@ TEST_F(LineFileWrite, FailedFinalWriteKeepsTheFirstBlockAndReleasesTheHandle) {
   EXPECT_EQ(out.Close(), io_code::kDiskFull);
   EXPECT_EQ(out.Close(), io_code::kNotOpen);  // closed all the same
   EXPECT_EQ(io.Count(FsCall::Close), 1);
-  EXPECT_EQ(ReadFile(path), WithLineEnds(LinesPastOneBlock()).substr(0, kBlock));
+  EXPECT_EQ(ReadFile(path), WithLineEnds(LinesPastOneBlock()).substr(0, kWrittenBlock));
 }
 
 TEST_F(LineFileWrite, FailedBlockAndTheRestOfItsLineAreDropped) {

@@ -50,9 +50,9 @@ TEST(X87PrecisionTest, LeavesOtherControlBitsAlone) {
 }
 
 // 670.467 kgf/cm2 in kN/m2: the product rounds to a different float at 53 bits.
-constexpr const char* kFixed[] = {"%13.6f"};
+constexpr const char* kFixedFormat[] = {"%13.6f"};
 constexpr int kScaled[] = {1};
-const ColumnTable kPressureColumn{kFixed, kScaled, 1};
+const ColumnTable kPressureColumn{kFixedFormat, kScaled, 1};
 
 TEST(X87PrecisionTest, AConversionComputesWithSixtyFourBitsWhateverItFinds) {
   TempDir dir;

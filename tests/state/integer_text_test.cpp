@@ -16,7 +16,7 @@ struct IntegerCase {
 constexpr std::int32_t kMin = -2147483647 - 1;
 constexpr std::int32_t kMax = 2147483647;
 
-const IntegerCase kCases[] = {
+const IntegerCase kIntegerCases[] = {
     // decimal form
     {"0", 0},
     {"1", 1},
@@ -73,7 +73,7 @@ const IntegerCase kCases[] = {
 };
 
 TEST(IntegerTextTest, FollowsTheIntegerTextRules) {
-  for (const IntegerCase& c : kCases) {
+  for (const IntegerCase& c : kIntegerCases) {
     EXPECT_EQ(ParseIntegerText(c.text), c.expected) << "text '" << c.text << "'";
   }
 }

@@ -16,7 +16,7 @@ struct MaskCase {
   bool matches;
 };
 
-const MaskCase kCases[] = {
+const MaskCase kMaskCases[] = {
     // record file names: same length and bytes, a-z equal to A-Z
     {"G73.TXT", "G73.TXT", true},
     {"g73.txt", "G73.TXT", true},
@@ -86,7 +86,7 @@ const MaskCase kCases[] = {
 };
 
 TEST(NameMaskTest, FollowsTheMaskRules) {
-  for (const MaskCase& c : kCases) {
+  for (const MaskCase& c : kMaskCases) {
     EXPECT_EQ(NameMatchesMask(c.name, c.mask), c.matches)
         << "name '" << c.name << "' mask '" << c.mask << "'";
   }

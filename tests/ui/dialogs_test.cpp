@@ -11,9 +11,6 @@
 namespace siconv {
 namespace {
 
-const std::vector<std::string> kAllSix = {kFeedPressure, kWaterPressure, kCriticalPressure,
-                                          kPorePressure, kLoad,          kBearing};
-
 class SettingsDialogTest : public WindowTest {
  protected:
   TFormBorSel& Dialog() { return windows->FormBorSel; }

@@ -15,9 +15,6 @@
 namespace siconv {
 namespace {
 
-const std::vector<std::string> kAllSix = {kFeedPressure, kWaterPressure, kCriticalPressure,
-                                          kPorePressure, kLoad,          kBearing};
-
 std::string IniOf(const std::array<int, 6>& values) {
   std::string text = "[UNITTYPE]\r\n";
   for (int k = 0; k < 6; ++k)

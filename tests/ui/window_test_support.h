@@ -23,6 +23,8 @@ inline constexpr const char* kCriticalPressure = "限界圧力(透水試験)";
 inline constexpr const char* kPorePressure = "間隙圧(透水試験)";
 inline constexpr const char* kLoad = "荷重(ｽｳｴｰﾃﾞﾝ式ｻｳﾝﾃﾞｨﾝｸﾞ)";
 inline constexpr const char* kBearing = "地耐力(ｽｳｴｰﾃﾞﾝ式ｻｳﾝﾃﾞｨﾝｸﾞ)";
+inline const std::vector<std::string> kAllSix = {kFeedPressure, kWaterPressure, kCriticalPressure,
+                                                 kPorePressure, kLoad,          kBearing};
 
 class WindowTest : public ::testing::Test {
  protected:

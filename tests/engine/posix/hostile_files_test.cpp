@@ -23,7 +23,7 @@ using namespace std::string_literals;
 
 const std::string kRecord = "1,1,1.5,1\r\n2,1,2,1\r\n";
 const std::string kRecordSi = "  1,   1.00,        147.1,  1\r\n  2,   1.00,      196.133,  1\r\n";
-const std::string kHeader = "0 2.5 25\r\n給圧\r\n";
+const std::string kG73Header = "0 2.5 25\r\n給圧\r\n";
 const std::string kHeaderSi = " 0            250           2500\r\n給圧\r\n";
 
 // A G73 folder in old units; a test changes it before converting quantity 0.
@@ -31,7 +31,7 @@ class HostileFolder : public ConversionRig {
  public:
   HostileFolder() {
     WriteFile(dir.Path("G73.TXT"), kRecord);
-    WriteFile(dir.Path("G73.HED"), kHeader);
+    WriteFile(dir.Path("G73.HED"), kG73Header);
     ::alarm(20);  // a file that makes the conversion wait fails the test instead
   }
   ~HostileFolder() { ::alarm(0); }
@@ -236,7 +236,7 @@ TEST(HostileFilesTest, NamesThatClashIgnoringCaseStopTheQuantity) {
           "two record files", [](HostileFolder& f) { WriteFile(f.Path("g73.txt"), kRecord); },
           "G73.TXT", "g73.txt"),
       Clash(
-          "two header files", [](HostileFolder& f) { WriteFile(f.Path("g73.Hed"), kHeader); },
+          "two header files", [](HostileFolder& f) { WriteFile(f.Path("g73.Hed"), kG73Header); },
           "G73.HED", "g73.Hed"),
       Clash(
           "a folder beside the record file",
