@@ -158,7 +158,7 @@ void MainWindowModel::NoteUnitsWritten() noexcept {
   }
 }
 
-void MainWindowModel::ListAllQuantities() {
+void MainWindowModel::ListSeirifromBrDatSet() {
   FillLists(siconv::ListAllQuantities(unitType_));
 }
 

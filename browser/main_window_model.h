@@ -78,10 +78,10 @@ class MainWindowModel {
   bool Convert(int direction, ConversionHost& host);
   void MoveConvertedItems(int sourceSide, int destinationSide);
 
-  // The settings dialog's declaration; the lists follow with ListAllQuantities.
+  // The settings dialog's declaration; the lists follow with ListSeirifromBrDatSet.
   void DeclareUnits(const UnitTypes& units) { unitType_ = units; }
   // Both lists rebuilt with all six captions, split by UnitType.
-  void ListAllQuantities();
+  void ListSeirifromBrDatSet();
 
  private:
   FolderListModel folders_;

@@ -18,7 +18,7 @@ void DeclareUnits(MainWindowModel& model, const std::array<bool, kQuantityCount>
   UnitTypes units{};
   for (int k = 0; k < kQuantityCount; ++k) units[k] = siChecked[k] ? 1 : 0;
   model.DeclareUnits(units);
-  model.ListAllQuantities();
+  model.ListSeirifromBrDatSet();
 }
 
 }  // namespace siconv

@@ -160,7 +160,7 @@ TEST_F(MainWindowModelTest, ARefusedCommandDoesNotMistakeItsOwnFolderForChanged)
   WriteFile(ini, "[UNITTYPE]\r\n");
   fs::permissions(ini, fs::perms::owner_read);
   model.DeclareUnits({0, 1, 0, 0, 0, 0});
-  model.ListAllQuantities();
+  model.ListSeirifromBrDatSet();
   model.SelectRows(kOldList, {true});
   RecordingHost host;
   EXPECT_THROW(model.Convert(1, host), Exception);
@@ -178,7 +178,7 @@ TEST_F(MainWindowModelTest, ADeclarationAfterAConversionIsWrittenByTheNextComman
   model.SelectRows(kOldList, {true});
   ASSERT_TRUE(model.Convert(1, host));
   model.DeclareUnits({1, 1, 0, 0, 0, 0});
-  model.ListAllQuantities();
+  model.ListSeirifromBrDatSet();
   model.SelectRows(kOldList, {true});
   ASSERT_EQ(model.List(kOldList).captions.front(), kSixCaptions[2]);
   EXPECT_TRUE(model.Convert(1, host));
@@ -218,7 +218,7 @@ TEST_F(MainWindowModelTest, ARefusedCommandClaimsNoUnitsItDidNotWrite) {
 TEST_F(MainWindowModelTest, DeclaredUnitsListAllSixUntilTheNextScan) {
   model.SelectRows(kOldList, {true});
   model.DeclareUnits({0, 1, 0, 0, 0, 1});
-  model.ListAllQuantities();
+  model.ListSeirifromBrDatSet();
   EXPECT_EQ(model.List(kSiList).captions,
             (std::vector<std::string>{kSixCaptions[1], kSixCaptions[5]}));
   EXPECT_EQ(model.List(kOldList).SelCount(), 0);
