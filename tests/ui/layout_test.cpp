@@ -9,6 +9,7 @@
 #include <QTextLayout>
 #include <QToolButton>
 
+#include "browser/window_layout.h"
 #include "tests/ui/window_test_support.h"
 
 namespace siconv {
@@ -61,9 +62,9 @@ QStringList FamiliesDrawing(const QFont& font) {
   return families;
 }
 
-// Each control draws in one gothic at the layout's pixel size, fixed-width for
-// the folder controls, at the layout's heights; no radio caption reaches the
-// edge of its button.
+// Each control draws in one gothic at the layout table's pixel size,
+// fixed-width where the table says so, at the table's height (a list's rows
+// at its item height); no radio caption reaches the edge of its button.
 TEST_F(WindowTest, OneGothicPerControlAtTheLayoutsSizes) {
   OpenExample("old-units");
   TFormBorSel& settings = windows->FormBorSel;
@@ -72,28 +73,30 @@ TEST_F(WindowTest, OneGothicPerControlAtTheLayoutsSizes) {
   };
   struct Figure {
     const char* name;
+    const WindowLayout& layout;
     QWidget* control;
-    int pixelSize;
-    bool fixedWidth;
     int height;  // the control's, or a row's of a list
-    int layoutHeight;
   };
   const Figure figures[] = {
-      {"Label1", form->Label1, 12, false, form->Label1->height(), 12},
-      {"ListBox1", form->ListBox1, 12, false, rowHeight(form->ListBox1), 12},
-      {"BitBtnBorSet", form->BitBtnBorSet, 12, false, form->BitBtnBorSet->height(), 28},
-      {"DriveComboBox", form->DriveComboBox, 13, true, form->DriveComboBox->height(), 19},
-      {"DirectoryListBox", form->DirectoryListBox, 13, true, rowHeight(form->DirectoryListBox), 16},
-      {"RadioButton2", settings.RadioButton2, 12, false, settings.RadioButton2->height(), 17},
+      {"Label1", MainFormLayout(), form->Label1, form->Label1->height()},
+      {"ListBox1", MainFormLayout(), form->ListBox1, rowHeight(form->ListBox1)},
+      {"BitBtnBorSet", MainFormLayout(), form->BitBtnBorSet, form->BitBtnBorSet->height()},
+      {"DriveComboBox", MainFormLayout(), form->DriveComboBox, form->DriveComboBox->height()},
+      {"DirectoryListBox", MainFormLayout(), form->DirectoryListBox,
+       rowHeight(form->DirectoryListBox)},
+      {"RadioButton2", FormBorSelLayout(), settings.RadioButton2, settings.RadioButton2->height()},
   };
   for (const Figure& f : figures) {
+    const ControlLayout& table = Control(f.layout, f.name);
+    const FontSpec spec = table.font.pixelHeight != 0 ? table.font : f.layout.font;
     const QFont font = f.control->font();
     const QFontMetrics metrics(font);
     EXPECT_EQ(FamiliesDrawing(font), QStringList{QFontInfo(font).family()}) << f.name;
-    EXPECT_EQ(font.pixelSize(), f.pixelSize) << f.name;
-    EXPECT_EQ(metrics.horizontalAdvance('i') == metrics.horizontalAdvance('m'), f.fixedWidth)
+    EXPECT_EQ(font.pixelSize(), spec.pixelHeight) << f.name;
+    EXPECT_EQ(metrics.horizontalAdvance('i') == metrics.horizontalAdvance('m'),
+              spec.face == FontFace::Fixed)
         << f.name;
-    EXPECT_EQ(f.height, f.layoutHeight) << f.name;
+    EXPECT_EQ(f.height, table.itemHeight != 0 ? table.itemHeight : table.place.height) << f.name;
   }
   for (QRadioButton* radio : settings.findChildren<QRadioButton*>()) {
     QStyleOptionButton option;
